@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a release build and starts Tolvera from
+# the folder that holds the team lists.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/paquetes.sh
+instala_que_falten "${paquetes_tolvera[@]}"
+cmake --preset release
+cmake --build --preset release
+cd assets
+exec ../build/release/src/tolvera

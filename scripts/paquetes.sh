@@ -1,0 +1,26 @@
+# Installs the Debian packages Tolvera needs that this machine lacks.
+# Sourced by run.sh and test.sh.
+
+paquetes_tolvera=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgl-dev libjpeg62-turbo-dev libcurl4-openssl-dev fonts-liberation
+)
+# Tests add a virtual display for the smoke test, a PDF rasteriser for the
+# print test, and clang for the sanitizer build and the fuzzers.
+paquetes_pruebas=(
+  xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
+)
+
+instala_que_falten() {
+  local falta=()
+  local paquete
+  for paquete in "$@"; do
+    dpkg -s "$paquete" >/dev/null 2>&1 || falta+=("$paquete")
+  done
+  [ ${#falta[@]} -eq 0 ] && return 0
+  echo "Installing: ${falta[*]}"
+  local como_root=()
+  [ "$(id -u)" -ne 0 ] && como_root=(sudo)
+  "${como_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${como_root[@]}" apt-get install -y -qq --no-install-recommends "${falta[@]}"
+}

@@ -1,0 +1,48 @@
+#include "slip/ayuda.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+const QUrl indice(QStringLiteral("qrc:/ayuda/indice.html"));
+}
+
+Tventana_ayuda::Tventana_ayuda(QWidget* padre)
+    : QWidget(padre, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Ayuda de Tolvera"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(620, 520);
+
+    navegador_ = new QTextBrowser(this);
+    navegador_->setOpenExternalLinks(false);
+    auto* contenido = new QPushButton(QStringLiteral("Contenido"), this);
+    auto* atras = new QPushButton(QStringLiteral("Atrás"), this);
+    connect(contenido, &QPushButton::clicked, this, &Tventana_ayuda::muestra_indice);
+    connect(atras, &QPushButton::clicked, navegador_, &QTextBrowser::backward);
+    connect(navegador_, &QTextBrowser::backwardAvailable, atras, &QPushButton::setEnabled);
+    atras->setEnabled(false);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(contenido);
+    botones->addWidget(atras);
+    botones->addStretch();
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addLayout(botones);
+    disposicion->addWidget(navegador_);
+}
+
+void Tventana_ayuda::muestra_indice()
+{
+    navegador_->setSource(indice);
+    show();
+    raise();
+    activateWindow();
+}
+
+QUrl Tventana_ayuda::pagina() const
+{
+    return navegador_->source();
+}

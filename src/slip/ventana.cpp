@@ -1,0 +1,223 @@
+#include "slip/ventana.h"
+
+#include "common/aleatorio.h"
+#include "geometria_laminas.h"
+#include "slip/ayuda.h"
+#include "slip/reloj.h"
+#include "widgets/busca_componente.h"
+#include "widgets/componentevalor1x2.h"
+#include "widgets/componentevalor1x2doble.h"
+#include "widgets/flechas.h"
+#include "widgets/imagen.h"
+#include "widgets/mensajes.h"
+#include "widgets/rejilla.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+Tventana* ventana = nullptr;
+
+namespace {
+
+QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
+{
+    auto* label = new QLabel(caption, padre);
+    label->setObjectName(nombre);
+    label->move(sitio);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+Tventana::Tventana()
+{
+    ventana = this;
+    setObjectName(QStringLiteral("ventana"));
+    setWindowTitle(QStringLiteral("Tolvera"));
+    setMinimumSize(900, 540);
+    crea_panel();
+    crea_boleto();
+    crea_mandos();
+    crea_tabla_variables();
+    conecta();
+    FormCreate();
+}
+
+Tventana::~Tventana()
+{
+    if (ventana == this)
+        ventana = nullptr;
+}
+
+int Tventana::numero_apuestas() const
+{
+    return apuestas->currentIndex() * 2 + 4;
+}
+
+QPoint Tventana::posicion_celda(int partido, int columna)
+{
+    return {imagen_izquierda + 158 + 40 * (columna - 1),
+            imagen_arriba + 64 + 18 * partido - qMax(0, partido - 11)};
+}
+
+Tvalor1x2* Tventana::celda(int partido, int columna) const
+{
+    return busca<Tvalor1x2>(this, nombre(QStringLiteral("signo"), partido, QStringLiteral("_col"), columna));
+}
+
+QPushButton* Tventana::boton(const QString& nombre_boton, const QString& caption, QRect sitio)
+{
+    auto* pulsador = new QPushButton(caption, this);
+    pulsador->setObjectName(nombre_boton);
+    pulsador->setGeometry(sitio);
+    return pulsador;
+}
+
+void Tventana::crea_panel()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(0, 0, 89, 390);
+
+    Button4 = new QPushButton(QStringLiteral("Partidos"), Panel1);
+    Button4->setObjectName(QStringLiteral("Button4"));
+    Button4->setGeometry(8, 8, 73, 25);
+    etiqueta(Panel1, QStringLiteral("Label2"), QStringLiteral("fecha"), {8, 40});
+    fecha = new QLineEdit(Panel1);
+    fecha->setObjectName(QStringLiteral("fecha"));
+    fecha->setMaxLength(8);
+    fecha->setGeometry(8, 56, 73, 21);
+
+    imagen_columna = new Timagen(Panel1, QStringLiteral("imagen_columna"), QStringLiteral(":/laminas/columna.jpg"));
+    const QPoint columna(22, 92);
+    imagen_columna->setGeometry(QRect(columna, QSize(laminas::columna_ancho, laminas::columna_alto)));
+    for (int m = 1; m <= 14; ++m) {
+        auto* selector = new Tvalor1x2_doble(Panel1);
+        selector->setObjectName(nombre(QStringLiteral("signo"), m));
+        selector->move(columna + QPoint(laminas::selector_izquierda, laminas::selector_arriba[m - 1]));
+    }
+    ayuda = new QPushButton(QStringLiteral("Ayuda"), Panel1);
+    ayuda->setObjectName(QStringLiteral("ayuda"));
+    ayuda->setGeometry(8, 354, 73, 25);
+}
+
+void Tventana::crea_boleto()
+{
+    imagen_quiniela = new Timagen(this, QStringLiteral("imagen_quiniela"), QStringLiteral(":/laminas/quiniela.jpg"));
+    imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
+    QFont numeros(QStringLiteral("Courier New"));
+    numeros.setStyleHint(QFont::TypeWriter);
+    numeros.setPointSize(8);
+    for (int m = 1; m <= 14; ++m) {
+        const int fila = posicion_celda(m, 1).y();
+        auto* partido = new QLabel(this);
+        partido->setObjectName(nombre(QStringLiteral("partido"), m));
+        partido->setGeometry(imagen_izquierda + 19, fila + 5, 110, 14);
+
+        const QString numero = (m < 10 ? QStringLiteral("...") : QStringLiteral("..")) + QString::number(m);
+        QLabel* label = etiqueta(this, nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1), numero,
+                                 {imagen_izquierda + 130, fila + 6});
+        label->setFont(numeros);
+        label->adjustSize();
+
+        auto* marca = new QCheckBox(this);
+        marca->setObjectName(nombre(QStringLiteral("Checkvar"), m));
+        marca->setProperty("Tag", m);
+        marca->setGeometry(imagen_izquierda + laminas::marca_variable_izquierda, fila + 4, 16, 16);
+    }
+}
+
+void Tventana::crea_mandos()
+{
+    const int x = 676;
+    etiqueta(this, QStringLiteral("Label16"), QStringLiteral("Apuestas"), {x, 14});
+    apuestas = new QComboBox(this);
+    apuestas->setObjectName(QStringLiteral("apuestas"));
+    apuestas->addItems({QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
+                        QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16")});
+    apuestas->setCurrentIndex(-1);
+    apuestas->setGeometry(x, 30, 81, 24);
+
+    paginas = new Tflechas(this, 1, 2);
+    paginas->setObjectName(QStringLiteral("paginas"));
+    paginas->setGeometry(x, 68, 44, 22);
+    paginas->setEnabled(false);
+    Label_pagina = etiqueta(this, QStringLiteral("Label_pagina"), QStringLiteral("1"), {x + 56, 60});
+    QFont grande = Label_pagina->font();
+    grande.setPixelSize(32);
+    grande.setBold(true);
+    Label_pagina->setFont(grande);
+    Label_pagina->setFixedSize(32, 36);
+
+    Button1 = boton(QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
+    Button2 = boton(QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
+    Button3 = boton(QStringLiteral("Button3"), QStringLiteral("Recuperar"), {x, 164, 81, 25});
+    boton_variables = boton(QStringLiteral("boton_variables"), QStringLiteral("variables"), {x, 200, 81, 25});
+    boton_comprobar = boton(QStringLiteral("boton_comprobar"), QStringLiteral("comprobar"), {x, 230, 81, 25});
+    etiqueta(this, QStringLiteral("Label17"), QStringLiteral("IMPRIMIR"), {x + 12, 266});
+    print1 = boton(QStringLiteral("print1"), QStringLiteral("En folio"), {x, 284, 81, 25});
+    print2 = boton(QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
+    configura_impresora = boton(QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
+    autor = boton(QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
+}
+
+void Tventana::crea_tabla_variables()
+{
+    tabla_variables = new Trejilla(this, {.columnas = 17, .filas = 14, .columnas_fijas = 1, .filas_fijas = 0,
+                                          .ancho_columna = 30, .alto_fila = 16, .barra_vertical = true});
+    tabla_variables->setObjectName(QStringLiteral("tabla_variables"));
+    tabla_variables->setGeometry(imagen_izquierda, 384, 700, 140);
+
+    etiqueta(this, QStringLiteral("Label18"), QStringLiteral("RATON"), {818, 384});
+    Image3 = new Timagen(this, QStringLiteral("Image3"), QStringLiteral(":/laminas/raton_variables.jpg"));
+    Image3->setGeometry(804, 400, 81, 105);
+    etiqueta(this, QStringLiteral("Label19"), QStringLiteral("VARIABLES"), {810, 508});
+}
+
+void Tventana::conecta()
+{
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    connect(apuestas, &QComboBox::activated, this, [this] { apuestasChange(); });
+    connect(paginas, &Tflechas::clicked, this, [this] { paginasClick(); });
+    connect(configura_impresora, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { configura_impresoraClick(); }); });
+    connect(autor, &QPushButton::clicked, this, [this] { autorClick(); });
+    connect(ayuda, &QPushButton::clicked, this, [this] { ayudaClick(); });
+    for (int m = 1; m <= 14; ++m) {
+        auto* marca = busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m));
+        connect(marca, &QCheckBox::toggled, this, [this, marca] { Checkvar1Click(marca); });
+        auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+        connect(selector, &Tvalor1x2_doble::OnMouseDown, this, [this, selector] { signo1MouseDown(selector); });
+    }
+}
+
+// Warm-up of the random generator, the width of the name column, then the
+// 112 bet cells over the slip picture, locked against the mouse for good.
+void Tventana::FormCreate()
+{
+    aleatorio::calienta(reloj::milisegundos());
+    tabla_variables->pon_ancho_columna(0, 180);
+    for (int c = 1; c <= 8; ++c) {
+        for (int m = 1; m <= 14; ++m) {
+            auto* celda = new Tvalor1x2(this);
+            celda->setObjectName(nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+            celda->move(posicion_celda(m, c));
+            celda->raise();
+            celda->setTag(1);
+        }
+    }
+}
+
+void Tventana::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    QApplication::quit();
+}

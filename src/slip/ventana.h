@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Tflechas;
+class Timagen;
+class Trejilla;
+class Tvalor1x2;
+class Tvalor1x2_doble;
+class Tventana_ayuda;
+
+// The main window: the slip picture with its 112 bet cells, the side panel
+// with the match sign selectors, the bets count, the page shown, the variable
+// marks and the variables table. The bet lives in these widgets; every
+// handler reaches them by name.
+class Tventana : public QWidget {
+    Q_OBJECT
+
+public:
+    Tventana();
+    ~Tventana() override;
+
+    // Bets count: item index of `apuestas` times 2 plus 4 (2 with nothing chosen).
+    int numero_apuestas() const;
+
+    // Where the slip picture stands; the bet cells are placed from it.
+    static constexpr int imagen_izquierda = 93;
+    static constexpr int imagen_arriba = 12;
+    static QPoint posicion_celda(int partido, int columna);
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void FormCreate();
+    void Button1Click();
+    void Checkvar1Click(QCheckBox* sender);
+    void apuestasChange();
+    void paginasClick();
+    void signo1MouseDown(Tvalor1x2_doble* sender);
+    void Button4Click();
+    void configura_impresoraClick();
+    void autorClick();
+    void ayudaClick();
+
+    void crea_panel();
+    void crea_boleto();
+    void crea_mandos();
+    void crea_tabla_variables();
+    void conecta();
+    Tvalor1x2* celda(int partido, int columna) const;
+    QPushButton* boton(const QString& nombre, const QString& caption, QRect sitio);
+
+    QWidget* Panel1;
+    QPushButton* Button4;
+    QLineEdit* fecha;
+    Timagen* imagen_columna;
+    QPushButton* ayuda;
+    Timagen* imagen_quiniela;
+    Tflechas* paginas;
+    QLabel* Label_pagina;
+    QComboBox* apuestas;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* autor;
+    QPushButton* print1;
+    QPushButton* print2;
+    QPushButton* configura_impresora;
+    QPushButton* boton_variables;
+    QPushButton* boton_comprobar;
+    Trejilla* tabla_variables;
+    Timagen* Image3;
+    Tventana_ayuda* ventana_ayuda = nullptr;
+};
+
+extern Tventana* ventana;

@@ -1,0 +1,122 @@
+// The main window's own handlers: bets count, page, base signs, variable
+// marks, "Nuevo", and the small commands of the window.
+#include "slip/ventana.h"
+
+#include "matches/partidos.h"
+#include "printing/impresora.h"
+#include "slip/ayuda.h"
+#include "widgets/busca_componente.h"
+#include "widgets/componentevalor1x2.h"
+#include "widgets/componentevalor1x2doble.h"
+#include "widgets/flechas.h"
+#include "widgets/mensajes.h"
+#include "widgets/rejilla.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+const QString sin_apuestas = QStringLiteral("Selecciona primero el número de apuestas");
+}
+
+void Tventana::Button1Click()
+{
+    apuestas->setCurrentIndex(-1);
+    apuestas->setEnabled(true);
+    for (int m = 1; m <= 14; ++m) {
+        auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+        selector->set_signo1(QStringLiteral("0"));
+        selector->setEnabled(true);
+        selector->setTag(0);
+        busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->clear();
+        busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m))->setChecked(false);
+        tabla_variables->vacia_fila(m - 1);
+    }
+    for (int c = 1; c <= 8; ++c) {
+        for (int m = 1; m <= 14; ++m) {
+            celda(m, c)->set_signo1(QLatin1Char('0'));
+            celda(m, c)->set_signo2(QLatin1Char('0'));
+        }
+    }
+}
+
+// A match without a name cannot be variable. Marking or unmarking blanks the
+// match in all 16 columns and locks or unlocks its selector.
+void Tventana::Checkvar1Click(QCheckBox* sender)
+{
+    const int m = sender->property("Tag").toInt();
+    const bool marcada = sender->isChecked();
+    if (busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->text().isEmpty()) {
+        sender->setChecked(false);
+        return;
+    }
+    auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+    selector->set_signo1(QStringLiteral("0"));
+    selector->setTag(marcada ? 1 : 0);
+    for (int c = 1; c <= 8; ++c) {
+        celda(m, c)->set_signo1(QLatin1Char('0'));
+        celda(m, c)->set_signo2(QLatin1Char('0'));
+    }
+}
+
+void Tventana::apuestasChange()
+{
+    paginas->setEnabled(apuestas->currentIndex() >= 3);
+}
+
+void Tventana::paginasClick()
+{
+    Label_pagina->setText(paginas->posicion() == 1 ? QStringLiteral("1") : QStringLiteral("2"));
+    const QChar pagina = Label_pagina->text().at(0);
+    for (int c = 1; c <= 8; ++c)
+        for (int m = 1; m <= 14; ++m)
+            celda(m, c)->set_pagina(pagina);
+}
+
+// Runs after the selector has already taken its new sign; the base sign is
+// copied into every played column and the bets count is frozen from now on.
+void Tventana::signo1MouseDown(Tvalor1x2_doble* sender)
+{
+    if (apuestas->currentIndex() == -1) {
+        Mensajes::muestra(sin_apuestas);
+        sender->set_signo1(QStringLiteral("0"));
+        return;
+    }
+    apuestas->setEnabled(false);
+    const QChar signo = sender->signo1().at(0);
+    const QString raiz = sender->objectName() + QStringLiteral("_col");
+    for (int k = 1; k <= numero_apuestas(); ++k) {
+        if (k <= 8)
+            busca<Tvalor1x2>(this, nombre(raiz, k))->set_signo1(signo);
+        else
+            busca<Tvalor1x2>(this, nombre(raiz, k - 8))->set_signo2(signo);
+    }
+}
+
+void Tventana::Button4Click()
+{
+    if (apuestas->currentIndex() == -1) {
+        Mensajes::muestra(sin_apuestas);
+        return;
+    }
+    ventana_partidos->exec();
+}
+
+void Tventana::configura_impresoraClick()
+{
+    Impresora::configura(this);
+}
+
+void Tventana::autorClick()
+{
+    Mensajes::muestra(QStringLiteral("          Tolvera\r    Autor: El equipo de Tolvera\r"
+                                     "E-mail: tolvera@example.org"));
+}
+
+void Tventana::ayudaClick()
+{
+    if (!ventana_ayuda)
+        ventana_ayuda = new Tventana_ayuda(this);
+    ventana_ayuda->muestra_indice();
+}

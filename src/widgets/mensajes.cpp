@@ -1,0 +1,81 @@
+#include "widgets/mensajes.h"
+
+#include "common/error.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+bool capturando = false;
+QStringList mensajes_capturados;
+QStringList errores;
+
+const QString titulo = QStringLiteral("tolvera");
+
+// A bare carriage return separates lines of a message: the box shows them as lines.
+QString lineas(const QString& texto)
+{
+    QString visible = texto;
+    return visible.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+void caja(QMessageBox::Icon icono, const QString& texto)
+{
+    QMessageBox caja(icono, titulo, lineas(texto), QMessageBox::Ok,
+                     QApplication::activeWindow());
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
+}
+
+}  // namespace
+
+void Mensajes::muestra(const QString& texto)
+{
+    if (capturando) {
+        mensajes_capturados.append(texto);
+        return;
+    }
+    caja(QMessageBox::NoIcon, texto);
+}
+
+void Mensajes::informa_error(const QString& texto)
+{
+    const QString completo = texto.endsWith(QLatin1Char('.')) ? texto : texto + QLatin1Char('.');
+    if (capturando) {
+        errores.append(completo);
+        return;
+    }
+    caja(QMessageBox::Critical, completo);
+}
+
+void Mensajes::protege(const std::function<void()>& manejador)
+{
+    try {
+        manejador();
+    } catch (const Error_tolvera& error) {
+        informa_error(error.texto());
+    }
+}
+
+void Mensajes::captura()
+{
+    capturando = true;
+    olvida();
+}
+
+QStringList Mensajes::capturados()
+{
+    return mensajes_capturados;
+}
+
+QStringList Mensajes::errores_capturados()
+{
+    return errores;
+}
+
+void Mensajes::olvida()
+{
+    mensajes_capturados.clear();
+    errores.clear();
+}

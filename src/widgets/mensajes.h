@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// The program's two kinds of message: its own plain messages (one OK button,
+// titled with the application's title) and the general error report for errors
+// that end a handler (error icon, same title, full stop added when missing).
+// Tests capture both instead of blocking on a modal box.
+class Mensajes {
+public:
+    static void muestra(const QString& texto);
+    static void informa_error(const QString& texto);
+
+    // Runs a handler; an Error_tolvera thrown inside ends it and is reported.
+    static void protege(const std::function<void()>& manejador);
+
+    // Test seam: from now on messages are recorded, not shown. Each entry is
+    // the text as the user would read it in the box.
+    static void captura();
+    static QStringList capturados();
+    static QStringList errores_capturados();
+    static void olvida();
+};

@@ -1,0 +1,10 @@
+#include "widgets/ventana_secundaria.h"
+
+Tventana_secundaria::Tventana_secundaria(const QString& caption, int ancho, int alto)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(caption);
+    setFixedSize(ancho - 8, alto - 27);
+    setModal(true);
+}
