@@ -14,3 +14,5 @@ Tventana_partidos::~Tventana_partidos()
     if (ventana_partidos == this)
         ventana_partidos = nullptr;
 }
+
+void Tventana_partidos::vacia_equipos() {}

@@ -9,6 +9,9 @@ class Tventana_partidos : public Tventana_secundaria {
 public:
     Tventana_partidos();
     ~Tventana_partidos() override;
+
+    // "Nuevo" on the main window: empties both team columns of the match table.
+    void vacia_equipos();
 };
 
 extern Tventana_partidos* ventana_partidos;

@@ -15,3 +15,6 @@ Tventana_aciertos::~Tventana_aciertos()
     if (ventana_aciertos == this)
         ventana_aciertos = nullptr;
 }
+
+void Tventana_aciertos::vacia_resultado(int) {}
+void Tventana_aciertos::vacia_totales() {}

@@ -9,6 +9,11 @@ class Tventana_aciertos : public Tventana_secundaria {
 public:
     Tventana_aciertos();
     ~Tventana_aciertos() override;
+
+    // "Nuevo" on the main window: the result of a match back to "0", and the
+    // whole totals row emptied, its title included.
+    void vacia_resultado(int partido);
+    void vacia_totales();
 };
 
 extern Tventana_aciertos* ventana_aciertos;

@@ -190,6 +190,14 @@ void Tventana::conecta()
     connect(configura_impresora, &QPushButton::clicked, this,
             [this] { Mensajes::protege([this] { configura_impresoraClick(); }); });
     connect(autor, &QPushButton::clicked, this, [this] { autorClick(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button3Click(); }); });
+    connect(print1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print1Click(); }); });
+    connect(print2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print2Click(); }); });
+    connect(boton_variables, &QPushButton::clicked, this, [this] { boton_variablesClick(); });
+    connect(boton_comprobar, &QPushButton::clicked, this, [this] { boton_comprobarClick(); });
+    connect(tabla_variables, &Trejilla::OnMouseDown, this,
+            [this](Qt::MouseButton boton, Qt::KeyboardModifiers, int x, int y) { tabla_variablesMouseDown(boton, x, y); });
     connect(ayuda, &QPushButton::clicked, this, [this] { ayudaClick(); });
     for (int m = 1; m <= 14; ++m) {
         auto* marca = busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m));

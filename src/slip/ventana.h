@@ -33,6 +33,10 @@ public:
     static constexpr int imagen_arriba = 12;
     static QPoint posicion_celda(int partido, int columna);
 
+    // Published for the percentages window: places one variable match's signs.
+    void coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2);
+    void comprueba_repeticiones();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -47,6 +51,13 @@ private:
     void configura_impresoraClick();
     void autorClick();
     void ayudaClick();
+    void Button2Click();
+    void Button3Click();
+    void print1Click();
+    void print2Click();
+    void boton_variablesClick();
+    void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
+    void boton_comprobarClick();
 
     void crea_panel();
     void crea_boleto();

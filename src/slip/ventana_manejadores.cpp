@@ -4,6 +4,7 @@
 
 #include "matches/partidos.h"
 #include "printing/impresora.h"
+#include "results/aciertos.h"
 #include "slip/ayuda.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
@@ -24,6 +25,7 @@ void Tventana::Button1Click()
 {
     apuestas->setCurrentIndex(-1);
     apuestas->setEnabled(true);
+    ventana_partidos->vacia_equipos();
     for (int m = 1; m <= 14; ++m) {
         auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
         selector->set_signo1(QStringLiteral("0"));
@@ -32,7 +34,9 @@ void Tventana::Button1Click()
         busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->clear();
         busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m))->setChecked(false);
         tabla_variables->vacia_fila(m - 1);
+        ventana_aciertos->vacia_resultado(m);
     }
+    ventana_aciertos->vacia_totales();
     for (int c = 1; c <= 8; ++c) {
         for (int m = 1; m <= 14; ++m) {
             celda(m, c)->set_signo1(QLatin1Char('0'));

@@ -1,0 +1,110 @@
+#include "apoyo/apoyo.h"
+
+#include "common/aleatorio.h"
+#include "printing/impresora.h"
+#include "slip/programa.h"
+#include "slip/reloj.h"
+#include "slip/ventana.h"
+#include "widgets/busca_componente.h"
+#include "widgets/etiqueta_marcas.h"
+#include "widgets/mensajes.h"
+#include "widgets/rejilla.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Ventanas_de_prueba::Ventanas_de_prueba()
+{
+    reloj::fija_milisegundos(0);
+    aleatorio::fija_semilla(0);
+    Mensajes::captura();
+    Impresora::olvida();
+    crea_ventanas();
+    ventana->show();
+    QApplication::processEvents();
+}
+
+Ventanas_de_prueba::~Ventanas_de_prueba()
+{
+    destruye_ventanas();
+    Mensajes::olvida();
+}
+
+QWidget* widget(const QWidget* ventana, const QString& nombre)
+{
+    QWidget* encontrado = busca_componente(ventana, nombre);
+    if (!encontrado)
+        qFatal("no widget named %s", qPrintable(nombre));
+    return encontrado;
+}
+
+void pulsa(QWidget* destino, QPoint punto, Qt::MouseButton boton)
+{
+    QTest::mouseClick(destino, boton, Qt::NoModifier, punto);
+}
+
+void pulsa_boton(const QWidget* ventana, const QString& nombre)
+{
+    auto* boton = widget_de<QPushButton>(ventana, nombre);
+    pulsa(boton, boton->rect().center());
+}
+
+void pulsa_signo(Tetiqueta_marcas* marcas, QChar signo)
+{
+    const double tercio = marcas->width() / 3.0;
+    const int indice = signo == QLatin1Char('1') ? 0 : signo == QLatin1Char('x') ? 1 : 2;
+    pulsa(marcas, QPoint(static_cast<int>(tercio * indice + tercio / 2), marcas->height() / 2));
+}
+
+void pulsa_selector(int partido, QChar signo)
+{
+    pulsa_signo(widget_de<Tetiqueta_marcas>(ventana, nombre(QStringLiteral("signo"), partido)), signo);
+}
+
+void pulsa_celda(Trejilla* rejilla, int columna, int fila, Qt::MouseButton boton)
+{
+    pulsa(rejilla->viewport(), rejilla->rect_celda(columna, fila).center(), boton);
+}
+
+void elige_apuestas(int apuestas)
+{
+    auto* lista = widget_de<QComboBox>(ventana, QStringLiteral("apuestas"));
+    const int indice = lista->findText(QString::number(apuestas));
+    if (indice < 0)
+        qFatal("no entry for %d bets", apuestas);
+    pulsa(lista, lista->rect().center());
+    QAbstractItemView* vista = lista->view();
+    if (!QTest::qWaitForWindowExposed(vista->window()))
+        qFatal("the list of bets counts did not open");
+    const QRect entrada = vista->visualRect(vista->model()->index(indice, 0));
+    // The list ignores a release that comes too soon after it opened, unless
+    // the pointer has travelled to the entry first, as a user's does.
+    QTest::mouseMove(vista->viewport(), entrada.center());
+    pulsa(vista->viewport(), entrada.center());
+    QTRY_VERIFY(!vista->window()->isVisible());
+}
+
+void pulsa_marca(int partido)
+{
+    auto* marca = widget_de<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), partido));
+    pulsa(marca, marca->rect().center());
+}
+
+void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)
+{
+    auto* reloj_espera = new QTimer;
+    reloj_espera->setInterval(5);
+    QObject::connect(reloj_espera, &QTimer::timeout, [reloj_espera, ventana_modal, accion] {
+        if (!ventana_modal->isVisible() || QApplication::activeModalWidget() != ventana_modal)
+            return;
+        reloj_espera->stop();
+        reloj_espera->deleteLater();
+        accion();
+    });
+    reloj_espera->start();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+// What the window tests share: the four windows created afresh for each case,
+// and real mouse presses on widgets found by name.
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+class Tetiqueta_marcas;
+class Trejilla;
+
+// Creates the four windows as the program does, with the random generator at
+// seed 0, no warm-up draws, messages captured and no printer chosen; ends them
+// when it goes.
+class Ventanas_de_prueba {
+public:
+    Ventanas_de_prueba();
+    ~Ventanas_de_prueba();
+    Ventanas_de_prueba(const Ventanas_de_prueba&) = delete;
+    Ventanas_de_prueba& operator=(const Ventanas_de_prueba&) = delete;
+};
+
+// The widget of that name on a window; the test fails loudly if it is missing.
+QWidget* widget(const QWidget* ventana, const QString& nombre);
+template <typename T>
+T* widget_de(const QWidget* ventana, const QString& nombre)
+{
+    return qobject_cast<T*>(widget(ventana, nombre));
+}
+
+void pulsa(QWidget* destino, QPoint punto, Qt::MouseButton boton = Qt::LeftButton);
+void pulsa_boton(const QWidget* ventana, const QString& nombre);
+
+// A press in the middle of the third of the sign ('1', 'x' or '2').
+void pulsa_signo(Tetiqueta_marcas* marcas, QChar signo);
+// A press on a selector of the main window: "signo" + m.
+void pulsa_selector(int partido, QChar signo);
+
+// A press in the middle of a grid cell.
+void pulsa_celda(Trejilla* rejilla, int columna, int fila, Qt::MouseButton boton = Qt::LeftButton);
+
+// Chooses the bets count in `apuestas` as a user does: opens the list and
+// clicks the entry.
+void elige_apuestas(int apuestas);
+
+// Marks match m as variable by clicking its check box.
+void pulsa_marca(int partido);
+
+// Runs `accion` once the modal window `ventana` is on show; the test then
+// opens it. The action must close it.
+void al_abrirse(QWidget* ventana, std::function<void()> accion);
