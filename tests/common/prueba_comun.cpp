@@ -1,0 +1,102 @@
+// The shared pieces under everything: the random generator, the code page
+// and the picture loader.
+#include "common/aleatorio.h"
+#include "common/ansi.h"
+#include "common/error.h"
+#include "common/jpeg.h"
+
+#include <QFile>
+#include <QTest>
+
+class Prueba_comun : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { aleatorio::fija_semilla(0); }
+
+    // Worked out from seed <- seed * 134775813 + 1 and the upper half of seed * n.
+    void primeras_semillas_desde_cero()
+    {
+        const std::uint32_t semillas[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u, 2884733762u};
+        const std::uint32_t de_ocho[] = {0, 0, 6, 1, 2, 5};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(aleatorio::sorteo(8), de_ocho[i]);
+            QCOMPARE(aleatorio::semilla(), semillas[i]);
+        }
+    }
+
+    void el_rango_decide_el_resultado_no_la_secuencia()
+    {
+        const std::uint32_t de_cien[] = {0, 3, 86, 20, 27, 67};
+        for (std::uint32_t esperado : de_cien)
+            QCOMPARE(aleatorio::sorteo(100), esperado);
+        QCOMPARE(aleatorio::semilla(), 2884733762u);
+    }
+
+    void calentar_descarta_tantos_sorteos_como_milisegundos()
+    {
+        aleatorio::calienta(0);
+        QCOMPARE(aleatorio::semilla(), 0u);
+        aleatorio::calienta(999);
+        QCOMPARE(aleatorio::semilla(), 2005906923u);
+    }
+
+    void los_256_bytes_van_y_vuelven()
+    {
+        QByteArray todos;
+        for (int b = 0; b < 256; ++b)
+            todos.append(static_cast<char>(b));
+        const QString texto = ansi::a_texto(todos);
+        QCOMPARE(texto.size(), 256);
+        QCOMPARE(ansi::a_bytes(texto), todos);
+        QCOMPARE(texto.at(0x80), QChar(0x20AC));
+        QCOMPARE(texto.at(0xF3), QChar(0xF3));
+        QCOMPARE(texto.at(0x9F), QChar(0x0178));
+    }
+
+    void lo_que_no_cabe_en_la_pagina_de_codigos_es_interrogacion()
+    {
+        QCOMPARE(ansi::a_bytes(QStringLiteral("Ω€ñ")), QByteArray("?\x80\xF1"));
+    }
+
+    void minusculas_de_la_pagina_de_codigos()
+    {
+        QCOMPARE(ansi::minuscula('A'), 'a');
+        QCOMPARE(ansi::minuscula('z'), 'z');
+        QCOMPARE(ansi::minuscula('\xC1'), '\xE1');  // Á
+        QCOMPARE(ansi::minuscula('\xD1'), '\xF1');  // Ñ
+        QCOMPARE(ansi::minuscula('\xD7'), '\xD7');  // ×
+        QCOMPARE(ansi::minuscula('\xDF'), '\xDF');  // ß
+        QCOMPARE(ansi::minuscula('\x8A'), '\x9A');  // Š
+        QCOMPARE(ansi::minuscula('\x9F'), '\xFF');  // Ÿ
+        QCOMPARE(ansi::minuscula('-'), '-');
+    }
+
+    void las_laminas_del_programa_se_leen_a_su_tamano()
+    {
+        QCOMPARE(carga_jpeg(QStringLiteral(":/laminas/quiniela.jpg")).size(), QSize(566, 364));
+        QCOMPARE(carga_jpeg(QStringLiteral(":/laminas/columna.jpg")).size(), QSize(44, 248));
+        QCOMPARE(carga_jpeg(QStringLiteral(":/laminas/raton_variables.jpg")).size(), QSize(81, 105));
+        QCOMPARE(carga_jpeg(QStringLiteral(":/laminas/raton_porcentajes.jpg")).size(), QSize(81, 105));
+    }
+
+    void una_lamina_danada_es_un_error_no_un_fallo()
+    {
+        QFile archivo(QStringLiteral(":/laminas/columna.jpg"));
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QByteArray buena = archivo.readAll();
+        const QByteArray danadas[] = {
+            QByteArray(),
+            buena.left(2),
+            buena.left(buena.size() / 2),
+            QByteArray("no es una imagen"),
+            QByteArray(buena).replace(200, 400, QByteArray(400, '\xFF')),
+        };
+        for (const QByteArray& datos : danadas)
+            QVERIFY_THROWS_EXCEPTION(Error_tolvera, carga_jpeg(datos, QStringLiteral("prueba")));
+        QVERIFY_THROWS_EXCEPTION(Error_tolvera, carga_jpeg(QStringLiteral(":/laminas/no_existe.jpg")));
+    }
+};
+
+QTEST_GUILESS_MAIN(Prueba_comun)
+#include "prueba_comun.moc"
