@@ -4,24 +4,46 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Bold Courier New of 21 pixels (16 points at 96 dots per inch). Every
+// position gets a whole number of pixels, so the marks line up with the boxes
+// of the pictures whatever the font's fractional advance.
+struct Letra_marcas {
+    QFont letra;
+    int ancho_caracter;
+    int alto;
+    int base;
+};
+
+const Letra_marcas& letra_marcas()
+{
+    static const Letra_marcas medidas = [] {
+        QFont letra(QStringLiteral("Courier New"));
+        letra.setStyleHint(QFont::TypeWriter);
+        letra.setPixelSize(21);
+        letra.setBold(true);
+        const QFontMetricsF metricas(letra);
+        return Letra_marcas{letra, qRound(metricas.horizontalAdvance(QLatin1Char(' '))),
+                            qRound(metricas.height()), qRound(metricas.ascent())};
+    }();
+    return medidas;
+}
+
+}  // namespace
+
 Tetiqueta_marcas::Tetiqueta_marcas(QWidget* propietario)
     : QWidget(propietario)
 {
-    QFont letra(QStringLiteral("Courier New"));
-    letra.setStyleHint(QFont::TypeWriter);
-    letra.setPixelSize(21);
-    letra.setBold(true);
-    setFont(letra);
-    // Every position gets a whole number of pixels, so the marks line up
-    // with the boxes of the pictures at any scale the font rounds to.
-    ancho_caracter_ = qRound(QFontMetricsF(letra).horizontalAdvance(QLatin1Char(' ')));
+    setFont(letra_marcas().letra);
+    ancho_caracter_ = letra_marcas().ancho_caracter;
     setCaption(QStringLiteral("   "));
 }
 
 void Tetiqueta_marcas::setCaption(const QString& caption)
 {
     caption_ = caption;
-    resize(static_cast<int>(caption_.size()) * ancho_caracter_, fontMetrics().height());
+    resize(static_cast<int>(caption_.size()) * ancho_caracter_, letra_marcas().alto);
     update();
 }
 
@@ -50,7 +72,7 @@ void Tetiqueta_marcas::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
     pintor.setPen(palette().color(QPalette::WindowText));
-    const int base = fontMetrics().ascent();
+    const int base = letra_marcas().base;
     for (int i = 0; i < caption_.size(); ++i)
         if (caption_[i] != QLatin1Char(' '))
             pintor.drawText(i * ancho_caracter_, base, QString(caption_[i]));

@@ -2,16 +2,25 @@
 
 #include <QLabel>
 
-// A picture of the program's own, decoded from its JPEG resource. A damaged
-// picture is reported and leaves the place empty; the window still opens.
+// A picture of the program's own, decoded from its JPEG resource the first
+// time it is shown or asked for, so windows that stay hidden cost nothing at
+// start. A damaged picture is reported and leaves the place empty; the
+// window still opens.
 class Timagen : public QLabel {
     Q_OBJECT
 
 public:
     Timagen(QWidget* padre, const QString& nombre, const QString& recurso);
 
-    const QImage& imagen() const { return imagen_; }
+    // Null when the picture could not be read.
+    QImage imagen() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
-    QImage imagen_;
+    void carga();
+
+    QString recurso_;
+    bool cargada_ = false;
 };

@@ -177,7 +177,7 @@ private Q_SLOTS:
         });
         pulsa_boton(ventana, QStringLiteral("configura_impresora"));
         QCOMPARE(Impresora::elegida().outputFileName(), pdf);
-        QVERIFY(Mensajes::errores_capturados().isEmpty());
+        QCOMPARE(Mensajes::errores_capturados().join(QLatin1Char('|')), QString());
     }
 };
 
