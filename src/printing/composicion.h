@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+#include <cmath>
+#include <variant>
+#include <vector>
+
+// Both prints are computed first as an ordered list of drawing operations in
+// printer dots, from the top-left corner of the printable area, and only then
+// played onto the printer. The lists can so be checked without a printer.
+namespace impresion {
+
+// A rectangle as the printer takes it: right and bottom lie just outside.
+struct Rectangulo {
+    int izquierda;
+    int arriba;
+    int derecha;
+    int abajo;
+    bool operator==(const Rectangulo&) const = default;
+};
+
+enum class Lamina { quiniela, columna };
+
+// A picture stretched to fill its rectangle.
+struct Dibuja_lamina {
+    Lamina lamina;
+    Rectangulo rect;
+    bool operator==(const Dibuja_lamina&) const = default;
+};
+
+// A text whose cell has its top-left corner at (x, y), black on white.
+struct Escribe {
+    int x;
+    int y;
+    QString texto;
+    bool operator==(const Escribe&) const = default;
+};
+
+// The face of the texts that follow.
+struct Cambia_cara {
+    QString cara;
+    bool operator==(const Cambia_cara&) const = default;
+};
+
+// The ellipses that follow are filled solid black.
+struct Relleno_negro {
+    bool operator==(const Relleno_negro&) const = default;
+};
+
+struct Elipse {
+    Rectangulo rect;
+    bool operator==(const Elipse&) const = default;
+};
+
+using Operacion = std::variant<Dibuja_lamina, Escribe, Cambia_cara, Relleno_negro, Elipse>;
+using Composicion = std::vector<Operacion>;
+
+// What both prints read of the bet: the bets count and the two signs of every
+// bet cell, [match - 1][column slot - 1]; '0', '1', 'x' or '2'.
+struct Boleto {
+    int apuestas = 2;
+    std::array<std::array<QChar, 8>, 14> signo1 {};
+    std::array<std::array<QChar, 8>, 14> signo2 {};
+};
+
+// Column slots printed per block: all eight from 8 bets up.
+inline int columnas_impresas(int apuestas)
+{
+    return apuestas < 8 ? apuestas : 8;
+}
+
+// Printer dots per centimetre, never rounded themselves.
+inline long double por_centimetro(int puntos_por_pulgada)
+{
+    return puntos_por_pulgada * 0.3937L;
+}
+
+// To the nearest whole dot, halves to the even neighbour, whatever the
+// floating-point rounding mode happens to be.
+inline int R(long double valor)
+{
+    const long double abajo = std::floor(valor);
+    const long double resto = valor - abajo;
+    long double entero = abajo;
+    if (resto > 0.5L || (resto == 0.5L && std::fmod(abajo, 2.0L) != 0.0L))
+        entero += 1.0L;
+    return static_cast<int>(entero);
+}
+
+}  // namespace impresion

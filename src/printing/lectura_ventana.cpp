@@ -1,0 +1,59 @@
+#include "printing/lectura_ventana.h"
+
+#include "common/jpeg.h"
+#include "slip/ventana.h"
+#include "widgets/busca_componente.h"
+#include "widgets/componentevalor1x2.h"
+#include "widgets/componentevalor1x2doble.h"
+#include "widgets/imagen.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+QImage lamina(const Tventana& ventana, const QString& nombre_imagen, const QString& recurso)
+{
+    const auto* widget = busca<Timagen>(&ventana, nombre_imagen);
+    const QImage imagen = widget ? widget->imagen() : QImage();
+    return imagen.isNull() ? carga_jpeg(recurso) : imagen;
+}
+
+}  // namespace
+
+impresion::Boleto lee_boleto(const Tventana& ventana)
+{
+    impresion::Boleto boleto;
+    boleto.apuestas = ventana.numero_apuestas();
+    for (int m = 1; m <= 14; ++m) {
+        for (int c = 1; c <= 8; ++c) {
+            const auto* celda = busca<Tvalor1x2>(
+                &ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+            boleto.signo1[m - 1][c - 1] = celda->signo1();
+            boleto.signo2[m - 1][c - 1] = celda->signo2();
+        }
+    }
+    return boleto;
+}
+
+impresion::Folio lee_folio(const Tventana& ventana)
+{
+    impresion::Folio folio;
+    folio.boleto = lee_boleto(ventana);
+    folio.fecha = busca<QLineEdit>(&ventana, QStringLiteral("fecha"))->text();
+    for (int m = 1; m <= 14; ++m) {
+        folio.partidos[m - 1] = busca<QLabel>(&ventana, nombre(QStringLiteral("partido"), m))->text();
+        folio.selectores[m - 1] =
+            busca<Tvalor1x2_doble>(&ventana, nombre(QStringLiteral("signo"), m))->signo1();
+        folio.variables[m - 1] =
+            busca<QCheckBox>(&ventana, nombre(QStringLiteral("checkvar"), m))->isChecked();
+    }
+    return folio;
+}
+
+impresion::Laminas laminas_de(const Tventana& ventana)
+{
+    return {lamina(ventana, QStringLiteral("imagen_quiniela"), QStringLiteral(":/laminas/quiniela.jpg")),
+            lamina(ventana, QStringLiteral("imagen_columna"), QStringLiteral(":/laminas/columna.jpg"))};
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "printing/composicion.h"
+
+#include <QImage>
+
+#include <functional>
+
+class QPainter;
+
+namespace impresion {
+
+struct Laminas {
+    QImage quiniela;
+    QImage columna;
+};
+
+// Plays a list onto a painter that works in device dots: texts at 8 points,
+// black on an opaque white box the size of their cell, in the device's
+// default face until a change of face; pictures stretched to their
+// rectangles; ellipses drawn with a one-dot black pen.
+void reproduce(QPainter& pintor, const Composicion& operaciones, const Laminas& laminas);
+
+// One document of one page, with an empty name, on the chosen printer. The
+// list is composed once the document has begun, for the printer's own
+// resolution. Throws Error_tolvera, with nothing printed, when there is no
+// printer or it cannot begin.
+void imprime(const std::function<Composicion(int dx, int dy)>& compone, const Laminas& laminas);
+
+}  // namespace impresion
