@@ -40,8 +40,12 @@ Tetiqueta_marcas::Tetiqueta_marcas(QWidget* propietario)
     setCaption(QStringLiteral("   "));
 }
 
+// Setting the same caption again repaints nothing: a distribution rewrites
+// every cell of a row many times over.
 void Tetiqueta_marcas::setCaption(const QString& caption)
 {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     resize(static_cast<int>(caption_.size()) * ancho_caracter_, letra_marcas().alto);
     update();

@@ -1,6 +1,7 @@
 #include "widgets/rejilla.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -37,8 +38,11 @@ void Trejilla::pon_celda(int columna, int fila, const QString& texto)
 {
     if (!valida(columna, fila))
         return;
-    textos_[fila * forma_.columnas + columna] = texto;
-    viewport()->update();
+    QString& actual = textos_[fila * forma_.columnas + columna];
+    if (actual == texto)
+        return;
+    actual = texto;
+    viewport()->update(rect_celda(columna, fila));
 }
 
 void Trejilla::vacia_fila(int fila)
@@ -209,14 +213,14 @@ void Trejilla::pinta_celda(QPainter& pintor, int columna, int fila) const
     pintor.restore();
 }
 
-void Trejilla::paintEvent(QPaintEvent*)
+void Trejilla::paintEvent(QPaintEvent* evento)
 {
     QPainter pintor(viewport());
     const QColor linea = palette().color(QPalette::Mid);
     for (int fila = 0; fila < forma_.filas; ++fila) {
         for (int columna = 0; columna < forma_.columnas; ++columna) {
             const QRect rect = rect_celda(columna, fila);
-            if (rect.isEmpty())
+            if (rect.isEmpty() || !evento->rect().intersects(rect.adjusted(0, 0, 1, 1)))
                 continue;
             pinta_celda(pintor, columna, fila);
             pintor.fillRect(QRect(rect.right() + 1, rect.top(), 1, rect.height() + 1), linea);

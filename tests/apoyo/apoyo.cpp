@@ -85,6 +85,7 @@ void elige_apuestas(int apuestas)
     // The list ignores a release that comes too soon after it opened, unless
     // the pointer has travelled far enough to the entry first; a user who
     // clicked too soon clicks again a moment later.
+    QTest::mouseMove(vista->viewport(), QPoint(entrada.center().x(), entrada.bottom() + 12));
     QTest::mouseMove(vista->viewport(), entrada.center());
     pulsa(vista->viewport(), entrada.center());
     if (vista->window()->isVisible()) {
