@@ -1,0 +1,16 @@
+// The baseline: a bare Qt main window with a label, shown the same way.
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication aplicacion(argc, argv);
+    QMainWindow ventana;
+    ventana.setWindowTitle(QStringLiteral("base"));
+    ventana.setCentralWidget(new QLabel(QStringLiteral("base"), &ventana));
+    ventana.showMaximized();
+    QTimer::singleShot(0, &aplicacion, &QApplication::quit);
+    return QApplication::exec();
+}

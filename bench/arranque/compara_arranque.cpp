@@ -1,0 +1,77 @@
+// Starts Tolvera and the bare baseline in turn, many times, and prints the
+// median wall time and peak resident memory of each and their ratios.
+//   compara_arranque <tolvera> <base> <working dir> [rounds]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Medida {
+    double segundos;
+    long kib;
+};
+
+Medida ejecuta(const char* programa, const char* carpeta)
+{
+    const auto inicio = std::chrono::steady_clock::now();
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        if (chdir(carpeta) != 0)
+            _exit(126);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execl(programa, programa, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int estado = 0;
+    rusage uso {};
+    wait4(hijo, &estado, 0, &uso);
+    const std::chrono::duration<double> pasado = std::chrono::steady_clock::now() - inicio;
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) {
+        std::fprintf(stderr, "%s failed (status %d)\n", programa, estado);
+        std::exit(1);
+    }
+    return {pasado.count(), uso.ru_maxrss};
+}
+
+double mediana(std::vector<double> valores)
+{
+    std::sort(valores.begin(), valores.end());
+    return valores[valores.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: compara_arranque <tolvera> <base> <working dir> [rounds]\n");
+        return 2;
+    }
+    const int rondas = argc > 4 ? std::atoi(argv[4]) : 15;
+    ejecuta(argv[1], argv[3]);  // warm the file cache for both
+    ejecuta(argv[2], argv[3]);
+    std::vector<double> t_tolvera, t_base, m_tolvera, m_base;
+    for (int i = 0; i < rondas; ++i) {
+        const Medida a = ejecuta(argv[1], argv[3]);
+        const Medida b = ejecuta(argv[2], argv[3]);
+        t_tolvera.push_back(a.segundos);
+        m_tolvera.push_back(static_cast<double>(a.kib));
+        t_base.push_back(b.segundos);
+        m_base.push_back(static_cast<double>(b.kib));
+    }
+    const double tt = mediana(t_tolvera), tb = mediana(t_base);
+    const double mt = mediana(m_tolvera), mb = mediana(m_base);
+    std::printf("start-up over %d rounds (medians)\n", rondas);
+    std::printf("  tolvera : %7.1f ms  %8.0f KiB peak RSS\n", tt * 1000, mt);
+    std::printf("  baseline: %7.1f ms  %8.0f KiB peak RSS\n", tb * 1000, mb);
+    std::printf("  ratio   : time %.2f (target <= 1.30)  memory %.2f (target <= 1.20)\n", tt / tb, mt / mb);
+    return 0;
+}
