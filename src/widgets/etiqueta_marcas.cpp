@@ -35,7 +35,6 @@ const Letra_marcas& letra_marcas()
 Tetiqueta_marcas::Tetiqueta_marcas(QWidget* propietario)
     : QWidget(propietario)
 {
-    setFont(letra_marcas().letra);
     ancho_caracter_ = letra_marcas().ancho_caracter;
     setCaption(QStringLiteral("   "));
 }
@@ -75,6 +74,7 @@ void Tetiqueta_marcas::dispara_mouse_down(const QMouseEvent* evento)
 void Tetiqueta_marcas::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
+    pintor.setFont(letra_marcas().letra);
     pintor.setPen(palette().color(QPalette::WindowText));
     const int base = letra_marcas().base;
     for (int i = 0; i < caption_.size(); ++i)
