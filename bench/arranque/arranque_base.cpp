@@ -1,4 +1,6 @@
 // The baseline: a bare Qt main window with a label, shown the same way.
+#include "marca_inactivo.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -11,6 +13,6 @@ int main(int argc, char* argv[])
     ventana.setWindowTitle(QStringLiteral("base"));
     ventana.setCentralWidget(new QLabel(QStringLiteral("base"), &ventana));
     ventana.showMaximized();
-    QTimer::singleShot(0, &aplicacion, &QApplication::quit);
+    QTimer::singleShot(0, &aplicacion, &marca_inactivo);
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
-// Tolvera's own start, as main() does it, ending as soon as the event queue
-// is idle after the main window is shown.
+// Tolvera's own start, as main() does it, up to the moment the event queue is
+// first idle with the main window shown.
+#include "marca_inactivo.h"
+
 #include "slip/programa.h"
 #include "slip/ventana.h"
 
@@ -12,8 +14,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tolvera"));
     crea_ventanas();
     ventana->showMaximized();
-    QTimer::singleShot(0, &aplicacion, &QApplication::quit);
-    const int resultado = QApplication::exec();
-    destruye_ventanas();
-    return resultado;
+    QTimer::singleShot(0, &aplicacion, &marca_inactivo);
+    return QApplication::exec();
 }

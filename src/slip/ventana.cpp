@@ -9,6 +9,7 @@
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/flechas.h"
 #include "widgets/imagen.h"
+#include "widgets/letras.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 
@@ -112,8 +113,7 @@ void Tventana::crea_boleto()
 {
     imagen_quiniela = new Timagen(this, QStringLiteral("imagen_quiniela"), QStringLiteral(":/laminas/quiniela.jpg"));
     imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
-    QFont numeros(QStringLiteral("Courier New"));
-    numeros.setStyleHint(QFont::TypeWriter);
+    QFont numeros = courier_new();
     numeros.setPointSize(8);
     for (int m = 1; m <= 14; ++m) {
         const int fila = posicion_celda(m, 1).y();
@@ -150,7 +150,8 @@ void Tventana::crea_mandos()
     paginas->setGeometry(x, 68, 44, 22);
     paginas->setEnabled(false);
     Label_pagina = etiqueta(this, QStringLiteral("Label_pagina"), QStringLiteral("1"), {x + 56, 60});
-    QFont grande = Label_pagina->font();
+    // The face of the marks, already loaded, in large.
+    QFont grande = courier_new();
     grande.setPixelSize(32);
     grande.setBold(true);
     Label_pagina->setFont(grande);

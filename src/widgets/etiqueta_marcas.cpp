@@ -1,5 +1,7 @@
 #include "widgets/etiqueta_marcas.h"
 
+#include "widgets/letras.h"
+
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,8 +21,7 @@ struct Letra_marcas {
 const Letra_marcas& letra_marcas()
 {
     static const Letra_marcas medidas = [] {
-        QFont letra(QStringLiteral("Courier New"));
-        letra.setStyleHint(QFont::TypeWriter);
+        QFont letra = courier_new();
         letra.setPixelSize(21);
         letra.setBold(true);
         const QFontMetricsF metricas(letra);

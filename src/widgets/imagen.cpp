@@ -6,21 +6,32 @@
 
 #include <QHash>
 
+#include <future>
+
 namespace {
 
-// Two windows show the same column picture: it is decoded once.
-QHash<QString, QPixmap>& decodificadas()
+// Each picture is decoded once, on a thread of its own that starts when the
+// first widget showing it is made: the main window is being built meanwhile,
+// and two windows show the same column picture.
+QHash<QString, std::shared_future<QImage>>& decodificaciones()
 {
-    static QHash<QString, QPixmap> cache;
+    static QHash<QString, std::shared_future<QImage>> cache;
     return cache;
 }
 
-const QPixmap& decodificada(const QString& recurso)
+void empieza(const QString& recurso)
 {
-    auto encontrada = decodificadas().constFind(recurso);
-    if (encontrada == decodificadas().constEnd())
-        encontrada = decodificadas().insert(recurso, QPixmap::fromImage(carga_jpeg(recurso)));
-    return *encontrada;
+    if (!decodificaciones().contains(recurso))
+        decodificaciones().insert(recurso, std::async(std::launch::async, [recurso] {
+                                               return carga_jpeg(recurso);
+                                           }).share());
+}
+
+// Waits for the decoding; a damaged picture throws Error_tolvera.
+QImage decodificada(const QString& recurso)
+{
+    empieza(recurso);
+    return decodificaciones().value(recurso).get();
 }
 
 }  // namespace
@@ -30,6 +41,7 @@ Timagen::Timagen(QWidget* padre, const QString& nombre, const QString& recurso)
 {
     setObjectName(nombre);
     setAlignment(Qt::AlignCenter);
+    empieza(recurso_);
 }
 
 void Timagen::carga()
@@ -38,7 +50,7 @@ void Timagen::carga()
         return;
     cargada_ = true;
     try {
-        setPixmap(decodificada(recurso_));
+        setPixmap(QPixmap::fromImage(decodificada(recurso_)));
     } catch (const Error_tolvera& error) {
         Mensajes::informa_error(error.texto());
     }
@@ -54,7 +66,7 @@ void Timagen::showEvent(QShowEvent* evento)
 QImage Timagen::imagen() const
 {
     try {
-        return decodificada(recurso_).toImage();
+        return decodificada(recurso_);
     } catch (const Error_tolvera&) {
         return {};
     }

@@ -2,10 +2,10 @@
 
 #include <QLabel>
 
-// A picture of the program's own, decoded from its JPEG resource the first
-// time it is shown or asked for, so windows that stay hidden cost nothing at
-// start. A damaged picture is reported and leaves the place empty; the
-// window still opens.
+// A picture of the program's own, decoded from its JPEG resource in the
+// background from the moment the widget is made. A damaged picture is
+// reported when it is first shown and leaves the place empty; the window
+// still opens.
 class Timagen : public QLabel {
     Q_OBJECT
 
