@@ -1,5 +1,31 @@
 // The main window's handlers of the bet files.
 #include "slip/ventana.h"
 
-void Tventana::Button2Click() {}
-void Tventana::Button3Click() {}
+#include "files/archivo_quiniela.h"
+#include "files/quiniela_en_ventanas.h"
+#include "files/registro_quiniela.h"
+#include "widgets/dialogo_archivo.h"
+
+namespace {
+const QString filtro = QStringLiteral("*.qui (*.qui)");
+}
+
+// The slip is read before the dialog, as it stands when "Guardar" is pressed.
+void Tventana::Button2Click()
+{
+    const QByteArray registro = registro_quiniela::codifica(quiniela_en_ventanas::recoge());
+    const QString ruta = Dialogo_archivo::guarda(this, QStringLiteral("Guardar quiniela"), filtro);
+    if (ruta.isEmpty())
+        return;
+    archivo_quiniela::escribe(archivo_quiniela::con_extension(ruta), registro);
+}
+
+// The file is read and checked whole before anything on screen changes.
+void Tventana::Button3Click()
+{
+    const QString ruta = Dialogo_archivo::abre(this, QStringLiteral("Abrir quiniela"), filtro);
+    if (ruta.isEmpty())
+        return;
+    const auto quiniela = registro_quiniela::descodifica(archivo_quiniela::lee(ruta, registro_quiniela::tamano));
+    quiniela_en_ventanas::restaura(quiniela);
+}

@@ -1,12 +1,54 @@
 #include "matches/partidos.h"
 
+#include "matches/archivo_equipos.h"
+#include "matches/lista_equipos.h"
+#include "slip/ventana.h"
+#include "variables/variables.h"
+#include "widgets/busca_componente.h"
+#include "widgets/mensajes.h"
+#include "widgets/rejilla.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
 Tventana_partidos* ventana_partidos = nullptr;
+
+namespace {
+
+QPushButton* boton(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
+{
+    auto* pulsador = new QPushButton(caption, padre);
+    pulsador->setObjectName(nombre);
+    pulsador->setGeometry(QRect(sitio, QSize(75, 25)));
+    return pulsador;
+}
+
+void etiqueta(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
+{
+    auto* label = new QLabel(caption, padre);
+    label->setObjectName(nombre);
+    label->move(sitio);
+    label->adjustSize();
+}
+
+}  // namespace
+
+QString nombre_partido(const QString& local, const QString& visitante)
+{
+    if (local.isEmpty() || visitante.isEmpty())
+        return {};
+    return local + QStringLiteral(" - ") + visitante;
+}
 
 Tventana_partidos::Tventana_partidos()
     : Tventana_secundaria(QStringLiteral("Partidos"), 512, 466)
 {
     ventana_partidos = this;
     setObjectName(QStringLiteral("ventana_partidos"));
+    crea_controles();
+    conecta();
+    FormCreate();
 }
 
 Tventana_partidos::~Tventana_partidos()
@@ -15,4 +57,103 @@ Tventana_partidos::~Tventana_partidos()
         ventana_partidos = nullptr;
 }
 
-void Tventana_partidos::vacia_equipos() {}
+void Tventana_partidos::crea_controles()
+{
+    tabla_partidos = new Trejilla(this, {.columnas = 3, .filas = 14, .columnas_fijas = 1, .filas_fijas = 0,
+                                         .ancho_columna = 80, .alto_fila = 24, .barra_vertical = false});
+    tabla_partidos->setObjectName(QStringLiteral("tabla_partidos"));
+    tabla_partidos->setGeometry(16, 20, 205, 369);
+
+    etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Primera"), {280, 4});
+    equipos_primera = new Tlista_equipos(this);
+    equipos_primera->setObjectName(QStringLiteral("equipos_primera"));
+    equipos_primera->setGeometry(236, 20, 125, 369);
+
+    etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Segunda"), {416, 4});
+    equipos_segunda = new Tlista_equipos(this);
+    equipos_segunda->setObjectName(QStringLiteral("equipos_segunda"));
+    equipos_segunda->setGeometry(372, 20, 121, 369);
+
+    boton_ok = boton(this, QStringLiteral("boton_ok"), QStringLiteral("OK"), {24, 400});
+    boton_cancelar = boton(this, QStringLiteral("boton_cancelar"), QStringLiteral("Cancelar"), {120, 400});
+    Boton_internet = boton(this, QStringLiteral("Boton_internet"), QStringLiteral("internet"), {328, 400});
+}
+
+void Tventana_partidos::conecta()
+{
+    connect(equipos_primera, &Tlista_equipos::OnClick, this, [this] { equipos_primeraClick(equipos_primera); });
+    connect(equipos_segunda, &Tlista_equipos::OnClick, this, [this] { equipos_primeraClick(equipos_segunda); });
+    connect(boton_ok, &QPushButton::clicked, this, [this] { boton_okClick(); });
+    connect(boton_cancelar, &QPushButton::clicked, this, [this] { boton_cancelarClick(); });
+}
+
+// A list that cannot be read is reported and stops the loading there: without
+// "primera.txt" the second list is not read either. The window opens anyway.
+void Tventana_partidos::FormCreate()
+{
+    tabla_partidos->pon_ancho_columna(0, 20);
+    for (int fila = 0; fila < 14; ++fila)
+        tabla_partidos->pon_celda(0, fila, QString::number(fila + 1));
+    Mensajes::protege([this] {
+        equipos_primera->pon_equipos(archivo_equipos::lee(QStringLiteral("primera.txt")));
+        equipos_segunda->pon_equipos(archivo_equipos::lee(QStringLiteral("segunda.txt")));
+    });
+}
+
+void Tventana_partidos::showEvent(QShowEvent* evento)
+{
+    if (ventana)
+        move(ventana->frameGeometry().center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    Tventana_secundaria::showEvent(evento);
+}
+
+// The picked team goes into the current cell, which then moves on in reading
+// order: home, away, next row. The away cell of the last row stays current.
+void Tventana_partidos::equipos_primeraClick(QListWidget* sender)
+{
+    const QListWidgetItem* entrada = sender->currentItem();
+    if (!entrada)
+        return;
+    int columna = tabla_partidos->columna_actual();
+    int fila = tabla_partidos->fila_actual();
+    tabla_partidos->pon_celda(columna, fila, entrada->text());
+    if (columna == 1) {
+        columna = 2;
+    } else if (fila < 13) {
+        columna = 1;
+        ++fila;
+    }
+    tabla_partidos->pon_columna_actual(columna);
+    tabla_partidos->pon_fila_actual(fila);
+}
+
+void Tventana_partidos::boton_okClick()
+{
+    auto* tabla_variables = busca<Trejilla>(ventana, QStringLiteral("tabla_variables"));
+    auto* tabla_1x2 = busca<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
+    int k = 0;
+    for (int fila = 0; fila < 14; ++fila) {
+        const int m = fila + 1;
+        const QString nombre_m = nombre_partido(tabla_partidos->celda(1, fila), tabla_partidos->celda(2, fila));
+        busca<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->setText(nombre_m);
+        if (busca<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), m))->isChecked()) {
+            tabla_variables->pon_celda(0, k, nombre_m);
+            ++k;
+            tabla_1x2->pon_celda(0, m, nombre_m);
+        }
+    }
+    accept();
+}
+
+void Tventana_partidos::boton_cancelarClick()
+{
+    reject();
+}
+
+void Tventana_partidos::vacia_equipos()
+{
+    for (int fila = 0; fila < 14; ++fila) {
+        tabla_partidos->pon_celda(1, fila, QString());
+        tabla_partidos->pon_celda(2, fila, QString());
+    }
+}

@@ -2,7 +2,14 @@
 
 #include "widgets/ventana_secundaria.h"
 
-// The matches window: the match table and the two team lists.
+class QListWidget;
+class QPushButton;
+class Tlista_equipos;
+class Trejilla;
+
+// The matches window: the match table, home and away team of each of the 14
+// matches, filled by picking teams from the two lists; "OK" writes the match
+// names onto the main window.
 class Tventana_partidos : public Tventana_secundaria {
     Q_OBJECT
 
@@ -12,6 +19,28 @@ public:
 
     // "Nuevo" on the main window: empties both team columns of the match table.
     void vacia_equipos();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void FormCreate();
+    void equipos_primeraClick(QListWidget* sender);
+    void boton_okClick();
+    void boton_cancelarClick();
+
+    void crea_controles();
+    void conecta();
+
+    Trejilla* tabla_partidos;
+    Tlista_equipos* equipos_primera;
+    Tlista_equipos* equipos_segunda;
+    QPushButton* boton_ok;
+    QPushButton* boton_cancelar;
+    QPushButton* Boton_internet;
 };
+
+// Home team, " - ", away team; empty while either team is missing.
+QString nombre_partido(const QString& local, const QString& visitante);
 
 extern Tventana_partidos* ventana_partidos;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The team lists "primera.txt" and "segunda.txt": plain text, one team per
+// line, read from the working directory by their bare names.
+namespace archivo_equipos {
+
+// Windows-1252 as the program writes them; a user's editor may have saved
+// them as UTF-8, which is taken when the bytes are valid UTF-8 and not plain
+// ASCII (where both read the same).
+QString descodifica(const QByteArray& bytes);
+
+// Every line unchanged, in order: no trimming, no sorting, empty lines kept.
+// A line ends at CR, LF or the pair CR LF; a last line break ends the last
+// line and starts no empty one.
+QStringList lineas(const QString& texto);
+
+// Throws Error_tolvera "Cannot open file <nombre>" when it cannot be read.
+QStringList lee(const QString& nombre);
+
+}  // namespace archivo_equipos
