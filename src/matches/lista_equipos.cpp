@@ -15,9 +15,12 @@ Tlista_equipos::Tlista_equipos(QWidget* padre)
 void Tlista_equipos::pon_equipos(const QStringList& equipos)
 {
     clear();
+    // The width only sets the reach of a horizontal scroll: an estimate from
+    // the average character spares laying out every name at start-up.
+    const int ancho_caracter = fontMetrics().averageCharWidth();
     for (const QString& equipo : equipos) {
         auto* entrada = new QListWidgetItem(equipo, this);
-        entrada->setSizeHint(QSize(fontMetrics().horizontalAdvance(equipo) + 4, alto_entrada));
+        entrada->setSizeHint(QSize(ancho_caracter * static_cast<int>(equipo.size()) + 4, alto_entrada));
     }
 }
 
