@@ -1,10 +1,28 @@
 #include "matches/lista_equipos.h"
 
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Every entry is `alto_entrada` pixels high; with uniform sizes only the
+// first entry is ever measured.
+class Entrada_fija : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override
+    {
+        return {QStyledItemDelegate::sizeHint(opcion, indice).width(), Tlista_equipos::alto_entrada};
+    }
+};
+
+}  // namespace
 
 Tlista_equipos::Tlista_equipos(QWidget* padre)
     : QListWidget(padre)
 {
+    setItemDelegate(new Entrada_fija(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     QFont letra = font();
@@ -15,13 +33,7 @@ Tlista_equipos::Tlista_equipos(QWidget* padre)
 void Tlista_equipos::pon_equipos(const QStringList& equipos)
 {
     clear();
-    // The width only sets the reach of a horizontal scroll: an estimate from
-    // the average character spares laying out every name at start-up.
-    const int ancho_caracter = fontMetrics().averageCharWidth();
-    for (const QString& equipo : equipos) {
-        auto* entrada = new QListWidgetItem(equipo, this);
-        entrada->setSizeHint(QSize(ancho_caracter * static_cast<int>(equipo.size()) + 4, alto_entrada));
-    }
+    addItems(equipos);
 }
 
 void Tlista_equipos::mousePressEvent(QMouseEvent* evento)

@@ -115,6 +115,9 @@ void Tventana::crea_boleto()
     imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
     QFont numeros = courier_new();
     numeros.setPointSize(8);
+    numeros.setBold(true);
+    // Every row number is four characters of a fixed-pitch font.
+    const QSize tamano_numero = QFontMetrics(numeros).size(0, QStringLiteral("..14"));
     for (int m = 1; m <= 14; ++m) {
         const int fila = posicion_celda(m, 1).y();
         auto* partido = new QLabel(this);
@@ -122,10 +125,10 @@ void Tventana::crea_boleto()
         partido->setGeometry(imagen_izquierda + 19, fila + 5, 110, 14);
 
         const QString numero = (m < 10 ? QStringLiteral("...") : QStringLiteral("..")) + QString::number(m);
-        QLabel* label = etiqueta(this, nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1), numero,
-                                 {imagen_izquierda + 130, fila + 6});
+        auto* label = new QLabel(numero, this);
+        label->setObjectName(nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1));
         label->setFont(numeros);
-        label->adjustSize();
+        label->setGeometry(QRect(QPoint(imagen_izquierda + 130, fila + 6), tamano_numero));
 
         auto* marca = new QCheckBox(this);
         marca->setObjectName(nombre(QStringLiteral("Checkvar"), m));
