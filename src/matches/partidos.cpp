@@ -1,5 +1,6 @@
 #include "matches/partidos.h"
 
+#include "matches/HTTPGet.h"
 #include "matches/archivo_equipos.h"
 #include "matches/lista_equipos.h"
 #include "slip/ventana.h"
@@ -47,12 +48,15 @@ Tventana_partidos::Tventana_partidos()
     ventana_partidos = this;
     setObjectName(QStringLiteral("ventana_partidos"));
     crea_controles();
+    crea_HTTPGetweb();
     conecta();
     FormCreate();
 }
 
 Tventana_partidos::~Tventana_partidos()
 {
+    // A download still running must not reach a window half gone.
+    delete HTTPGetweb;
     if (ventana_partidos == this)
         ventana_partidos = nullptr;
 }
@@ -85,6 +89,7 @@ void Tventana_partidos::conecta()
     connect(equipos_segunda, &Tlista_equipos::OnClick, this, [this] { equipos_primeraClick(equipos_segunda); });
     connect(boton_ok, &QPushButton::clicked, this, [this] { boton_okClick(); });
     connect(boton_cancelar, &QPushButton::clicked, this, [this] { boton_cancelarClick(); });
+    connect(Boton_internet, &QPushButton::clicked, this, [this] { Boton_internetClick(); });
 }
 
 // A list that cannot be read is reported and stops the loading there: without

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "matches/pagina_partidos.h"
 #include "widgets/ventana_secundaria.h"
 
 class QListWidget;
 class QPushButton;
+class THTTPGet;
 class Tlista_equipos;
 class Trejilla;
 
@@ -20,6 +22,9 @@ public:
     // "Nuevo" on the main window: empties both team columns of the match table.
     void vacia_equipos();
 
+    // Home and away team of match n (1..14) into its row of the match table.
+    void coloca_equipos(int n, const pagina_partidos::Equipos& equipos);
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
@@ -28,9 +33,13 @@ private:
     void equipos_primeraClick(QListWidget* sender);
     void boton_okClick();
     void boton_cancelarClick();
+    void Boton_internetClick();
+    void HTTPGetwebDoneString(QObject* Sender, const QString& Result);
+    void HTTPGetwebError(QObject* Sender);
 
     void crea_controles();
     void conecta();
+    void crea_HTTPGetweb();
 
     Trejilla* tabla_partidos;
     Tlista_equipos* equipos_primera;
@@ -38,6 +47,7 @@ private:
     QPushButton* boton_ok;
     QPushButton* boton_cancelar;
     QPushButton* Boton_internet;
+    THTTPGet* HTTPGetweb;
 };
 
 // Home team, " - ", away team; empty while either team is missing.

@@ -1,0 +1,58 @@
+// The round's matches downloaded from the operator's page into the match
+// table. Nothing else changes: the names reach the main window through "OK".
+#include "matches/partidos.h"
+
+#include "common/ansi.h"
+#include "matches/HTTPGet.h"
+#include "widgets/mensajes.h"
+#include "widgets/rejilla.h"
+
+#include <QPushButton>
+
+// The operator's host is chosen when the program is built (CMake cache
+// variable TOLVERA_SERVIDOR_PARTIDOS).
+void Tventana_partidos::crea_HTTPGetweb()
+{
+    HTTPGetweb = new THTTPGet(this);
+    HTTPGetweb->setObjectName(QStringLiteral("HTTPGetweb"));
+    HTTPGetweb->AcceptTypes = QStringLiteral("*/*");
+    HTTPGetweb->Agent = QStringLiteral("Brisamo HTTPGet");
+    HTTPGetweb->BinaryData = false;
+    HTTPGetweb->URL = QStringLiteral("http://" TOLVERA_SERVIDOR_PARTIDOS "/qboletos.asp");
+    HTTPGetweb->UseCache = false;
+    HTTPGetweb->WaitThread = false;
+    HTTPGetweb->OnDoneString = [this](QObject* Sender, const QString& Result) {
+        HTTPGetwebDoneString(Sender, Result);
+    };
+    HTTPGetweb->OnError = [this](QObject* Sender) { HTTPGetwebError(Sender); };
+}
+
+void Tventana_partidos::Boton_internetClick()
+{
+    HTTPGetweb->FetchText();
+}
+
+// A page that is not the expected one (an error page, a changed layout)
+// leaves the table as it was: half a table of nonsense names would pass for
+// a download that worked.
+void Tventana_partidos::HTTPGetwebDoneString(QObject* Sender, const QString& Result)
+{
+    const auto partidos = pagina_partidos::lee(ansi::a_bytes(Result));
+    if (!partidos) {
+        HTTPGetwebError(Sender);
+        return;
+    }
+    for (int n = 1; n <= pagina_partidos::numero_partidos; ++n)
+        coloca_equipos(n, (*partidos)[n - 1]);
+}
+
+void Tventana_partidos::HTTPGetwebError(QObject*)
+{
+    Mensajes::muestra(QStringLiteral("Error de comunicación con la web de los partidos"));
+}
+
+void Tventana_partidos::coloca_equipos(int n, const pagina_partidos::Equipos& equipos)
+{
+    tabla_partidos->pon_celda(1, n - 1, equipos.local);
+    tabla_partidos->pon_celda(2, n - 1, equipos.visitante);
+}
