@@ -1,5 +1,6 @@
 #include "slip/ayuda.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -18,6 +19,10 @@ Tventana_ayuda::Tventana_ayuda(QWidget* padre)
 
     navegador_ = new QTextBrowser(this);
     navegador_->setOpenExternalLinks(false);
+    // One style sheet serves every page.
+    QFile estilo(QStringLiteral(":/ayuda/estilo.css"));
+    if (estilo.open(QIODevice::ReadOnly))
+        navegador_->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
     auto* contenido = new QPushButton(QStringLiteral("Contenido"), this);
     auto* atras = new QPushButton(QStringLiteral("Atrás"), this);
     connect(contenido, &QPushButton::clicked, this, &Tventana_ayuda::muestra_indice);
