@@ -112,8 +112,7 @@ QImage raton(const QStringList& botones)
     QPainter p(&im);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.5));
-    p.drawLine(QPointF(40.5, 0), QPointF(40.5, 12));
-    const QRectF cuerpo(12.5, 12.5, 56, 88);
+    const QRectF cuerpo(12.5, 14.5, 56, 86);
     QPainterPath contorno;
     contorno.addRoundedRect(cuerpo, 26, 30);
     p.fillPath(contorno, QColor(235, 235, 235));

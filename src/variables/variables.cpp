@@ -69,12 +69,13 @@ void Tventana_variables::crea_componentes()
     tabla_1x2->setObjectName(QStringLiteral("tabla_1x2"));
     tabla_1x2->setGeometry(4, 4, 261, 259);
 
+    // The caption stands over the top of the picture.
+    Image1 = new Timagen(this, QStringLiteral("Image1"), QStringLiteral(":/laminas/raton_porcentajes.jpg"));
+    Image1->setGeometry(276, 16, 81, 105);
     Label3 = new QLabel(QStringLiteral("RATON"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->move(304, 12);
     Label3->adjustSize();
-    Image1 = new Timagen(this, QStringLiteral("Image1"), QStringLiteral(":/laminas/raton_porcentajes.jpg"));
-    Image1->setGeometry(276, 16, 81, 105);
 
     Button3 = boton(this, QStringLiteral("Button3"), QStringLiteral("Resultados"), {280, 140, 73, 49});
     Button1 = boton(this, QStringLiteral("Button1"), QStringLiteral("Cerrar"), {280, 208, 73, 45});
