@@ -25,9 +25,6 @@ Tlista_equipos::Tlista_equipos(QWidget* padre)
     setItemDelegate(new Entrada_fija(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    QFont letra = font();
-    letra.setPixelSize(alto_entrada - 2);
-    setFont(letra);
 }
 
 void Tlista_equipos::pon_equipos(const QStringList& equipos)

@@ -42,6 +42,10 @@ Tventana::Tventana()
     setObjectName(QStringLiteral("ventana"));
     setWindowTitle(QStringLiteral("Tolvera"));
     setMinimumSize(900, 540);
+    // First, so that the slip picture is decoded on another thread while the
+    // rest of the window is built.
+    imagen_quiniela = new Timagen(this, QStringLiteral("imagen_quiniela"), QStringLiteral(":/laminas/quiniela.jpg"));
+    imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
     crea_panel();
     crea_boleto();
     crea_mandos();
@@ -111,8 +115,6 @@ void Tventana::crea_panel()
 
 void Tventana::crea_boleto()
 {
-    imagen_quiniela = new Timagen(this, QStringLiteral("imagen_quiniela"), QStringLiteral(":/laminas/quiniela.jpg"));
-    imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
     QFont numeros = courier_new();
     numeros.setPointSize(8);
     numeros.setBold(true);
@@ -153,12 +155,12 @@ void Tventana::crea_mandos()
     paginas->setGeometry(x, 68, 44, 22);
     paginas->setEnabled(false);
     Label_pagina = etiqueta(this, QStringLiteral("Label_pagina"), QStringLiteral("1"), {x + 56, 60});
-    // The face of the marks, already loaded, in large.
+    // The font of the marks, already loaded.
     QFont grande = courier_new();
-    grande.setPixelSize(32);
+    grande.setPixelSize(21);
     grande.setBold(true);
     Label_pagina->setFont(grande);
-    Label_pagina->setFixedSize(32, 36);
+    Label_pagina->setFixedSize(24, 26);
 
     Button1 = boton(QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
     Button2 = boton(QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
