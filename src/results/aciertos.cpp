@@ -6,6 +6,7 @@
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/imagen.h"
 #include "widgets/rejilla.h"
+#include "widgets/selectores.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -58,12 +59,7 @@ void Tventana_aciertos::crea_panel()
     auto* columna = new Timagen(panel, QStringLiteral("Image1"), QStringLiteral(":/laminas/columna.jpg"));
     columna->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     columna->setGeometry(32, 32, laminas::columna_ancho + 1, laminas::columna_alto + 1);
-    const QPoint imagen(33, 33);
-    for (int m = 1; m <= 14; ++m) {
-        auto* selector = new Tvalor1x2_doble(panel);
-        selector->setObjectName(nombre(QStringLiteral("signo"), m));
-        selector->move(imagen + QPoint(laminas::selector_izquierda, laminas::selector_arriba[m - 1]));
-    }
+    crea_selectores(panel, QPoint(33, 33));
 
     boton_aciertos = new QPushButton(QStringLiteral("ACIERTOS"), panel);
     boton_aciertos->setObjectName(QStringLiteral("boton_aciertos"));

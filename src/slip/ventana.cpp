@@ -12,6 +12,7 @@
 #include "widgets/letras.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
+#include "widgets/selectores.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -103,11 +104,7 @@ void Tventana::crea_panel()
     imagen_columna = new Timagen(Panel1, QStringLiteral("imagen_columna"), QStringLiteral(":/laminas/columna.jpg"));
     const QPoint columna(22, 92);
     imagen_columna->setGeometry(QRect(columna, QSize(laminas::columna_ancho, laminas::columna_alto)));
-    for (int m = 1; m <= 14; ++m) {
-        auto* selector = new Tvalor1x2_doble(Panel1);
-        selector->setObjectName(nombre(QStringLiteral("signo"), m));
-        selector->move(columna + QPoint(laminas::selector_izquierda, laminas::selector_arriba[m - 1]));
-    }
+    crea_selectores(Panel1, columna);
     ayuda = new QPushButton(QStringLiteral("Ayuda"), Panel1);
     ayuda->setObjectName(QStringLiteral("ayuda"));
     ayuda->setGeometry(8, 354, 73, 25);
