@@ -45,6 +45,21 @@ struct Registro {
     int finales() const { return static_cast<int>(textos.size()) + errores; }
 };
 
+// A component pointed at a server of the test's own, its events recorded.
+struct Escena {
+    template <typename... Argumentos>
+    explicit Escena(Argumentos&&... argumentos)
+        : servidor(std::forward<Argumentos>(argumentos)...)
+    {
+        registro.escucha(http);
+        http.URL = servidor.url();
+    }
+
+    Servidor_prueba servidor;
+    THTTPGet http {nullptr};
+    Registro registro;
+};
+
 QByteArray pagina_de_partidos()
 {
     QByteArray pagina = "<html><body><h1>Jornada</h1><table>\n";
@@ -132,11 +147,8 @@ private Q_SLOTS:
     void pagina_completa()
     {
         const QByteArray pagina = pagina_de_partidos();
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200(pagina));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200(pagina));
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
         QCOMPARE(registro.textos, QStringList{ansi::a_texto(pagina)});
@@ -150,11 +162,8 @@ private Q_SLOTS:
     void progreso_en_trozos()
     {
         const QByteArray cuerpo = todos_los_bytes(100000);
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200(cuerpo));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200(cuerpo));
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
         QCOMPARE(ansi::a_bytes(registro.textos.value(0)), cuerpo);
@@ -194,11 +203,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, respuesta);
         QFETCH(QString, texto);
-        Servidor_prueba servidor(respuesta);
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(respuesta);
+        auto& [servidor, http, registro] = escena;
         QFETCH(bool, binaria);
         http.BinaryData = binaria;
         http.FetchText();
@@ -255,11 +261,8 @@ private Q_SLOTS:
 
     void peticion_por_defecto()
     {
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200("PAGINA"));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200("PAGINA"));
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
         const QByteArray peticion = servidor.peticion();
@@ -272,11 +275,8 @@ private Q_SLOTS:
 
     void peticion_post_con_cache()
     {
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200("PAGINA"));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200("PAGINA"));
+        auto& [servidor, http, registro] = escena;
         http.Agent.clear();
         http.AcceptTypes = QStringLiteral("text/html");
         http.UseCache = true;
@@ -295,11 +295,8 @@ private Q_SLOTS:
 
     void salto_de_linea_en_una_cabecera()
     {
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200("PAGINA"));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200("PAGINA"));
+        auto& [servidor, http, registro] = escena;
         http.Agent = QStringLiteral("Brisamo\r\nX-Otra: 1");
         http.FetchText();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
@@ -309,11 +306,8 @@ private Q_SLOTS:
 
     void parada_de_un_servidor_mudo()
     {
-        Servidor_prueba servidor;
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena;
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         espera_a_conexion(servidor);
         QTest::qWait(100);
@@ -346,11 +340,8 @@ private Q_SLOTS:
 
     void segunda_peticion_en_curso()
     {
-        Servidor_prueba servidor;
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena;
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         espera_a_conexion(servidor);
         http.FetchText();
@@ -373,11 +364,8 @@ private Q_SLOTS:
     void esperar_mensajes_no_espera_a_la_descarga()
     {
         QFETCH(bool, esperar);
-        Servidor_prueba servidor;
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena;
+        auto& [servidor, http, registro] = escena;
         http.WaitThread = esperar;
         bool atendido = false;
         QMetaObject::invokeMethod(this, [&atendido] { atendido = true; }, Qt::QueuedConnection);
@@ -443,11 +431,8 @@ private Q_SLOTS:
 
     void nueva_descarga_tras_la_anterior()
     {
-        Servidor_prueba servidor(Servidor_prueba::respuesta_200("PAGINA"));
-        THTTPGet http(nullptr);
-        Registro registro;
-        registro.escucha(http);
-        http.URL = servidor.url();
+        Escena escena(Servidor_prueba::respuesta_200("PAGINA"));
+        auto& [servidor, http, registro] = escena;
         http.FetchText();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
         http.FetchText();
