@@ -6,6 +6,7 @@
 #include "slip/ventana.h"
 #include "variables/variables.h"
 #include "widgets/busca_componente.h"
+#include "widgets/controles.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 
@@ -14,26 +15,6 @@
 #include <QPushButton>
 
 Tventana_partidos* ventana_partidos = nullptr;
-
-namespace {
-
-QPushButton* boton(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
-{
-    auto* pulsador = new QPushButton(caption, padre);
-    pulsador->setObjectName(nombre);
-    pulsador->setGeometry(QRect(sitio, QSize(75, 25)));
-    return pulsador;
-}
-
-void etiqueta(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
-{
-    auto* label = new QLabel(caption, padre);
-    label->setObjectName(nombre);
-    label->move(sitio);
-    label->adjustSize();
-}
-
-}  // namespace
 
 QString nombre_partido(const QString& local, const QString& visitante)
 {
@@ -68,19 +49,19 @@ void Tventana_partidos::crea_controles()
     tabla_partidos->setObjectName(QStringLiteral("tabla_partidos"));
     tabla_partidos->setGeometry(16, 20, 205, 369);
 
-    etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Primera"), {280, 4});
+    crea_etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Primera"), {280, 4});
     equipos_primera = new Tlista_equipos(this);
     equipos_primera->setObjectName(QStringLiteral("equipos_primera"));
     equipos_primera->setGeometry(236, 20, 125, 369);
 
-    etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Segunda"), {416, 4});
+    crea_etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Segunda"), {416, 4});
     equipos_segunda = new Tlista_equipos(this);
     equipos_segunda->setObjectName(QStringLiteral("equipos_segunda"));
     equipos_segunda->setGeometry(372, 20, 121, 369);
 
-    boton_ok = boton(this, QStringLiteral("boton_ok"), QStringLiteral("OK"), {24, 400});
-    boton_cancelar = boton(this, QStringLiteral("boton_cancelar"), QStringLiteral("Cancelar"), {120, 400});
-    Boton_internet = boton(this, QStringLiteral("Boton_internet"), QStringLiteral("internet"), {328, 400});
+    boton_ok = crea_boton(this, QStringLiteral("boton_ok"), QStringLiteral("OK"), {24, 400, 75, 25});
+    boton_cancelar = crea_boton(this, QStringLiteral("boton_cancelar"), QStringLiteral("Cancelar"), {120, 400, 75, 25});
+    Boton_internet = crea_boton(this, QStringLiteral("Boton_internet"), QStringLiteral("internet"), {328, 400, 75, 25});
 }
 
 void Tventana_partidos::conecta()

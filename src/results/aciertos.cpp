@@ -4,6 +4,7 @@
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2doble.h"
+#include "widgets/controles.h"
 #include "widgets/imagen.h"
 #include "widgets/rejilla.h"
 #include "widgets/selectores.h"
@@ -61,9 +62,7 @@ void Tventana_aciertos::crea_panel()
     columna->setGeometry(32, 32, laminas::columna_ancho + 1, laminas::columna_alto + 1);
     crea_selectores(panel, QPoint(33, 33));
 
-    boton_aciertos = new QPushButton(QStringLiteral("ACIERTOS"), panel);
-    boton_aciertos->setObjectName(QStringLiteral("boton_aciertos"));
-    boton_aciertos->setGeometry(8, 296, 67, 25);
+    boton_aciertos = crea_boton(panel, QStringLiteral("boton_aciertos"), QStringLiteral("ACIERTOS"), {8, 296, 67, 25});
 }
 
 void Tventana_aciertos::crea_tablas()
@@ -78,9 +77,7 @@ void Tventana_aciertos::crea_tablas()
     tabla_aciertos_finales->setObjectName(QStringLiteral("tabla_aciertos_finales"));
     tabla_aciertos_finales->setGeometry(88, 296, 521, 21);
 
-    boton_cerrar = new QPushButton(QStringLiteral("cerrar"), this);
-    boton_cerrar->setObjectName(QStringLiteral("boton_cerrar"));
-    boton_cerrar->setGeometry(308, 324, 75, 25);
+    boton_cerrar = crea_boton(this, QStringLiteral("boton_cerrar"), QStringLiteral("cerrar"), {308, 324, 75, 25});
 }
 
 // Both grids get the same wide name column, so each count stands under its

@@ -7,6 +7,7 @@
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
+#include "widgets/controles.h"
 #include "widgets/flechas.h"
 #include "widgets/imagen.h"
 #include "widgets/letras.h"
@@ -23,19 +24,6 @@
 #include <QPushButton>
 
 Tventana* ventana = nullptr;
-
-namespace {
-
-QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& caption, QPoint sitio)
-{
-    auto* label = new QLabel(caption, padre);
-    label->setObjectName(nombre);
-    label->move(sitio);
-    label->adjustSize();
-    return label;
-}
-
-}  // namespace
 
 Tventana::Tventana()
 {
@@ -77,14 +65,6 @@ Tvalor1x2* Tventana::celda(int partido, int columna) const
     return busca<Tvalor1x2>(this, nombre(QStringLiteral("signo"), partido, QStringLiteral("_col"), columna));
 }
 
-QPushButton* Tventana::boton(const QString& nombre_boton, const QString& caption, QRect sitio)
-{
-    auto* pulsador = new QPushButton(caption, this);
-    pulsador->setObjectName(nombre_boton);
-    pulsador->setGeometry(sitio);
-    return pulsador;
-}
-
 void Tventana::crea_panel()
 {
     Panel1 = new QFrame(this);
@@ -92,10 +72,8 @@ void Tventana::crea_panel()
     static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(0, 0, 89, 390);
 
-    Button4 = new QPushButton(QStringLiteral("Partidos"), Panel1);
-    Button4->setObjectName(QStringLiteral("Button4"));
-    Button4->setGeometry(8, 8, 73, 25);
-    etiqueta(Panel1, QStringLiteral("Label2"), QStringLiteral("fecha"), {8, 40});
+    Button4 = crea_boton(Panel1, QStringLiteral("Button4"), QStringLiteral("Partidos"), {8, 8, 73, 25});
+    crea_etiqueta(Panel1, QStringLiteral("Label2"), QStringLiteral("fecha"), {8, 40});
     fecha = new QLineEdit(Panel1);
     fecha->setObjectName(QStringLiteral("fecha"));
     fecha->setMaxLength(8);
@@ -105,9 +83,7 @@ void Tventana::crea_panel()
     const QPoint columna(22, 92);
     imagen_columna->setGeometry(QRect(columna, QSize(laminas::columna_ancho, laminas::columna_alto)));
     crea_selectores(Panel1, columna);
-    ayuda = new QPushButton(QStringLiteral("Ayuda"), Panel1);
-    ayuda->setObjectName(QStringLiteral("ayuda"));
-    ayuda->setGeometry(8, 354, 73, 25);
+    ayuda = crea_boton(Panel1, QStringLiteral("ayuda"), QStringLiteral("Ayuda"), {8, 354, 73, 25});
 }
 
 void Tventana::crea_boleto()
@@ -139,7 +115,7 @@ void Tventana::crea_boleto()
 void Tventana::crea_mandos()
 {
     const int x = 676;
-    etiqueta(this, QStringLiteral("Label16"), QStringLiteral("Apuestas"), {x, 14});
+    crea_etiqueta(this, QStringLiteral("Label16"), QStringLiteral("Apuestas"), {x, 14});
     apuestas = new QComboBox(this);
     apuestas->setObjectName(QStringLiteral("apuestas"));
     apuestas->addItems({QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10"),
@@ -151,7 +127,7 @@ void Tventana::crea_mandos()
     paginas->setObjectName(QStringLiteral("paginas"));
     paginas->setGeometry(x, 68, 44, 22);
     paginas->setEnabled(false);
-    Label_pagina = etiqueta(this, QStringLiteral("Label_pagina"), QStringLiteral("1"), {x + 56, 60});
+    Label_pagina = crea_etiqueta(this, QStringLiteral("Label_pagina"), QStringLiteral("1"), {x + 56, 60});
     // The font of the marks, already loaded.
     QFont grande = courier_new();
     grande.setPixelSize(21);
@@ -159,16 +135,16 @@ void Tventana::crea_mandos()
     Label_pagina->setFont(grande);
     Label_pagina->setFixedSize(24, 26);
 
-    Button1 = boton(QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
-    Button2 = boton(QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
-    Button3 = boton(QStringLiteral("Button3"), QStringLiteral("Recuperar"), {x, 164, 81, 25});
-    boton_variables = boton(QStringLiteral("boton_variables"), QStringLiteral("variables"), {x, 200, 81, 25});
-    boton_comprobar = boton(QStringLiteral("boton_comprobar"), QStringLiteral("comprobar"), {x, 230, 81, 25});
-    etiqueta(this, QStringLiteral("Label17"), QStringLiteral("IMPRIMIR"), {x + 12, 266});
-    print1 = boton(QStringLiteral("print1"), QStringLiteral("En folio"), {x, 284, 81, 25});
-    print2 = boton(QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
-    configura_impresora = boton(QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
-    autor = boton(QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
+    Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
+    Button2 = crea_boton(this, QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
+    Button3 = crea_boton(this, QStringLiteral("Button3"), QStringLiteral("Recuperar"), {x, 164, 81, 25});
+    boton_variables = crea_boton(this, QStringLiteral("boton_variables"), QStringLiteral("variables"), {x, 200, 81, 25});
+    boton_comprobar = crea_boton(this, QStringLiteral("boton_comprobar"), QStringLiteral("comprobar"), {x, 230, 81, 25});
+    crea_etiqueta(this, QStringLiteral("Label17"), QStringLiteral("IMPRIMIR"), {x + 12, 266});
+    print1 = crea_boton(this, QStringLiteral("print1"), QStringLiteral("En folio"), {x, 284, 81, 25});
+    print2 = crea_boton(this, QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
+    configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
+    autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
 }
 
 void Tventana::crea_tabla_variables()
@@ -178,10 +154,10 @@ void Tventana::crea_tabla_variables()
     tabla_variables->setObjectName(QStringLiteral("tabla_variables"));
     tabla_variables->setGeometry(imagen_izquierda, 384, 700, 140);
 
-    etiqueta(this, QStringLiteral("Label18"), QStringLiteral("RATON"), {818, 384});
+    crea_etiqueta(this, QStringLiteral("Label18"), QStringLiteral("RATON"), {818, 384});
     Image3 = new Timagen(this, QStringLiteral("Image3"), QStringLiteral(":/laminas/raton_variables.jpg"));
     Image3->setGeometry(804, 400, 81, 105);
-    etiqueta(this, QStringLiteral("Label19"), QStringLiteral("VARIABLES"), {810, 508});
+    crea_etiqueta(this, QStringLiteral("Label19"), QStringLiteral("VARIABLES"), {810, 508});
 }
 
 void Tventana::conecta()

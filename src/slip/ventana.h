@@ -65,7 +65,6 @@ private:
     void crea_tabla_variables();
     void conecta();
     Tvalor1x2* celda(int partido, int columna) const;
-    QPushButton* boton(const QString& nombre, const QString& caption, QRect sitio);
 
     QWidget* Panel1;
     QPushButton* Button4;

@@ -3,6 +3,7 @@
 #include "slip/ventana.h"
 #include "variables/porcentajes.h"
 #include "widgets/busca_componente.h"
+#include "widgets/controles.h"
 #include "widgets/imagen.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
@@ -27,14 +28,6 @@ void bisel(QWidget* padre, const QString& nombre, QRect sitio)
     marco->setObjectName(nombre);
     marco->setFrameStyle(QFrame::Box | QFrame::Sunken);
     marco->setGeometry(sitio);
-}
-
-QPushButton* boton(QWidget* padre, const QString& nombre, const QString& caption, QRect sitio)
-{
-    auto* pulsador = new QPushButton(caption, padre);
-    pulsador->setObjectName(nombre);
-    pulsador->setGeometry(sitio);
-    return pulsador;
 }
 
 }  // namespace
@@ -72,13 +65,10 @@ void Tventana_variables::crea_componentes()
     // The caption stands over the top of the picture.
     Image1 = new Timagen(this, QStringLiteral("Image1"), QStringLiteral(":/laminas/raton_porcentajes.jpg"));
     Image1->setGeometry(276, 16, 81, 105);
-    Label3 = new QLabel(QStringLiteral("RATON"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->move(304, 12);
-    Label3->adjustSize();
+    Label3 = crea_etiqueta(this, QStringLiteral("Label3"), QStringLiteral("RATON"), {304, 12});
 
-    Button3 = boton(this, QStringLiteral("Button3"), QStringLiteral("Resultados"), {280, 140, 73, 49});
-    Button1 = boton(this, QStringLiteral("Button1"), QStringLiteral("Cerrar"), {280, 208, 73, 45});
+    Button3 = crea_boton(this, QStringLiteral("Button3"), QStringLiteral("Resultados"), {280, 140, 73, 49});
+    Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Cerrar"), {280, 208, 73, 45});
 }
 
 void Tventana_variables::conecta()
