@@ -114,3 +114,14 @@ void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)
     });
     reloj_espera->start();
 }
+
+void dentro_de(QWidget* modal, const QString& abre, const QString& cierra, const std::function<void()>& dentro)
+{
+    al_abrirse(modal, [modal, cierra, dentro] {
+        dentro();
+        if (modal->isVisible())
+            pulsa_boton(modal, cierra);
+    });
+    pulsa_boton(ventana, abre);
+    QVERIFY(!modal->isVisible());
+}

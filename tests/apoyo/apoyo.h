@@ -52,3 +52,8 @@ void pulsa_marca(int partido);
 // Runs `accion` once the modal window `ventana` is on show; the test then
 // opens it. The action must close it.
 void al_abrirse(QWidget* ventana, std::function<void()> accion);
+
+// Opens the modal window `modal` with the main window's button `abre`, runs
+// `dentro` while it is on show, and closes it with its button `cierra` if
+// `dentro` left it open (also after a failed check).
+void dentro_de(QWidget* modal, const QString& abre, const QString& cierra, const std::function<void()>& dentro);

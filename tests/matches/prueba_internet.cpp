@@ -99,17 +99,10 @@ QStringList celdas()
     return textos;
 }
 
-// Runs `dentro` while the window, opened by "Partidos", is on show; closes it
-// with "Cancelar" if `dentro` left it open (also after a failed check).
+// Runs `dentro` while the window, opened by "Partidos", is on show.
 void en_partidos(const std::function<void()>& dentro)
 {
-    al_abrirse(ventana_partidos, [dentro] {
-        dentro();
-        if (ventana_partidos->isVisible())
-            pulsa_boton(ventana_partidos, QStringLiteral("boton_cancelar"));
-    });
-    pulsa_boton(ventana, QStringLiteral("Button4"));
-    QVERIFY(!ventana_partidos->isVisible());
+    dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), dentro);
 }
 
 void pulsa_internet()

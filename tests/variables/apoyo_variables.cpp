@@ -25,11 +25,7 @@ void marca_variable(int partido, const QString& nombre_partido)
 
 void en_porcentajes(const std::function<void()>& accion)
 {
-    al_abrirse(ventana_variables, [accion] {
-        accion();
-        pulsa_boton(ventana_variables, QStringLiteral("Button1"));
-    });
-    pulsa_boton(ventana, QStringLiteral("boton_variables"));
+    dentro_de(ventana_variables, QStringLiteral("boton_variables"), QStringLiteral("Button1"), accion);
 }
 
 Trejilla* tabla_1x2()
