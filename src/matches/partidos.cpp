@@ -66,11 +66,15 @@ void Tventana_partidos::crea_controles()
 
 void Tventana_partidos::conecta()
 {
-    connect(equipos_primera, &Tlista_equipos::OnClick, this, [this] { equipos_primeraClick(equipos_primera); });
-    connect(equipos_segunda, &Tlista_equipos::OnClick, this, [this] { equipos_primeraClick(equipos_segunda); });
-    connect(boton_ok, &QPushButton::clicked, this, [this] { boton_okClick(); });
-    connect(boton_cancelar, &QPushButton::clicked, this, [this] { boton_cancelarClick(); });
-    connect(Boton_internet, &QPushButton::clicked, this, [this] { Boton_internetClick(); });
+    connect(equipos_primera, &Tlista_equipos::OnClick, this,
+            [this] { Mensajes::protege([this] { equipos_primeraClick(equipos_primera); }); });
+    connect(equipos_segunda, &Tlista_equipos::OnClick, this,
+            [this] { Mensajes::protege([this] { equipos_primeraClick(equipos_segunda); }); });
+    connect(boton_ok, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { boton_okClick(); }); });
+    connect(boton_cancelar, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { boton_cancelarClick(); }); });
+    connect(Boton_internet, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { Boton_internetClick(); }); });
 }
 
 // A list that cannot be read is reported and stops the loading there: without

@@ -22,9 +22,9 @@ void Tventana_partidos::crea_HTTPGetweb()
     HTTPGetweb->UseCache = false;
     HTTPGetweb->WaitThread = false;
     HTTPGetweb->OnDoneString = [this](QObject* Sender, const QString& Result) {
-        HTTPGetwebDoneString(Sender, Result);
+        Mensajes::protege([this, Sender, &Result] { HTTPGetwebDoneString(Sender, Result); });
     };
-    HTTPGetweb->OnError = [this](QObject* Sender) { HTTPGetwebError(Sender); };
+    HTTPGetweb->OnError = [this](QObject* Sender) { Mensajes::protege([this, Sender] { HTTPGetwebError(Sender); }); };
 }
 
 void Tventana_partidos::Boton_internetClick()

@@ -6,6 +6,7 @@
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/controles.h"
 #include "widgets/imagen.h"
+#include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 #include "widgets/selectores.h"
 
@@ -32,8 +33,9 @@ Tventana_aciertos::Tventana_aciertos()
     move(106, 67);
     crea_panel();
     crea_tablas();
-    connect(boton_aciertos, &QPushButton::clicked, this, [this] { boton_aciertosClick(); });
-    connect(boton_cerrar, &QPushButton::clicked, this, [this] { boton_cerrarClick(); });
+    connect(boton_aciertos, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { boton_aciertosClick(); }); });
+    connect(boton_cerrar, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { boton_cerrarClick(); }); });
     FormCreate();
 }
 

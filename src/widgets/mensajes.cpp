@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <exception>
+#include <new>
+
 namespace {
 
 bool capturando = false;
@@ -55,6 +58,13 @@ void Mensajes::protege(const std::function<void()>& manejador)
         manejador();
     } catch (const Error_tolvera& error) {
         informa_error(error.texto());
+    } catch (const std::bad_alloc&) {
+        // The runtime's own text for it; the memory a failed handler took is
+        // free again by now, so the report itself can be shown.
+        informa_error(QStringLiteral("Out of memory"));
+    } catch (const std::exception& error) {
+        // An exception must never leave a Qt slot: that would end the program.
+        informa_error(QString::fromUtf8(error.what()));
     }
 }
 

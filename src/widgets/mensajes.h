@@ -16,7 +16,10 @@ public:
     static void muestra(const QString& texto);
     static void informa_error(const QString& texto);
 
-    // Runs a handler; an Error_tolvera thrown inside ends it and is reported.
+    // Runs a handler; an exception thrown inside ends it and is reported: an
+    // Error_tolvera with its text, a lack of memory as "Out of memory", any
+    // other standard exception with what it says. Every handler a widget
+    // triggers runs inside it, so that none of them ends the program.
     static void protege(const std::function<void()>& manejador);
 
     // Test seam: from now on messages are recorded, not shown. Each entry is
