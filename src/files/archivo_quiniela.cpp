@@ -1,5 +1,6 @@
 #include "files/archivo_quiniela.h"
 
+#include "common/archivo_regular.h"
 #include "common/error.h"
 
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <sys/stat.h>
+#include <utility>
 
 namespace archivo_quiniela {
 
@@ -73,10 +76,17 @@ QString con_extension(const QString& ruta)
 }
 
 // Unbuffered, so that a short write shows at once: committed, it would
-// replace the old file with a cut one.
+// replace the old file with a cut one. Only in a folder where no new file
+// can be made beside the old one is the old file written over in place.
 void escribe(const QString& ruta, const QByteArray& registro)
 {
+    // The save follows a link to the file it leads to; a device, a FIFO or
+    // a folder there would be replaced by a regular file, or written to.
+    struct stat datos {};
+    if (::stat(QFile::encodeName(ruta).constData(), &datos) == 0 && !S_ISREG(datos.st_mode))
+        throw Error_tolvera(texto_de_error(EACCES));
     QSaveFile archivo(ruta);
+    archivo.setDirectWriteFallback(true);
     errno = 0;
     if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         falla(ruta);
@@ -96,17 +106,14 @@ void escribe(const QString& ruta, const QByteArray& registro)
 
 QByteArray lee(const QString& ruta, qint64 tamano)
 {
-    QFile archivo(ruta);
-    errno = 0;
-    if (!archivo.open(QIODevice::ReadOnly))
+    archivo_regular::Lectura lectura = archivo_regular::lee(ruta, tamano);
+    if (lectura.error != 0) {
+        errno = lectura.error;
         falla(ruta);
-    errno = 0;
-    const QByteArray bytes = archivo.read(tamano);
-    if (archivo.error() != QFileDevice::NoError)
-        falla(ruta);
-    if (bytes.size() < tamano)
+    }
+    if (lectura.bytes.size() < tamano)
         throw Error_tolvera(QStringLiteral("Read beyond end of file"));
-    return bytes;
+    return std::move(lectura.bytes);
 }
 
 }  // namespace archivo_quiniela

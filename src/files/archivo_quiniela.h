@@ -13,11 +13,16 @@ namespace archivo_quiniela {
 QString con_extension(const QString& ruta);
 
 // Writes the record beside the old file and renames it into place, so that a
-// failed write leaves whatever file had that name whole.
+// failed write leaves whatever file had that name whole; where the folder
+// takes no new file, writes the old file over in place. A link is followed
+// and kept. A name that stands for anything but a regular file is "File
+// access denied", and nothing is touched.
 void escribe(const QString& ruta, const QByteArray& registro);
 
 // The first `tamano` bytes of the file; a shorter file is "Read beyond end of
-// file". Opened for reading only, so that a write-protected file can be read.
+// file", and anything under that name that is not a regular file is "File
+// access denied". Opened for reading only, so that a write-protected file
+// can be read.
 QByteArray lee(const QString& ruta, qint64 tamano);
 
 // The I/O layer's text for a system error code.

@@ -1,9 +1,8 @@
 #include "matches/archivo_equipos.h"
 
 #include "common/ansi.h"
+#include "common/archivo_regular.h"
 #include "common/error.h"
-
-#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -47,10 +46,18 @@ QStringList lineas(const QString& texto)
 
 QStringList lee(const QString& nombre)
 {
-    QFile archivo(nombre);
-    if (!archivo.open(QIODevice::ReadOnly))
+    const archivo_regular::Lectura lectura = archivo_regular::lee(nombre, bytes_maximos + 1);
+    if (lectura.error != 0)
         throw Error_tolvera(QStringLiteral("Cannot open file %1").arg(nombre));
-    return lineas(descodifica(archivo.readAll()));
+    if (lectura.bytes.size() > bytes_maximos)
+        throw Error_tolvera(QStringLiteral("La lista de equipos %1 pasa de 1 MiB").arg(nombre));
+    QStringList equipos = lineas(descodifica(lectura.bytes));
+    if (std::any_of(equipos.cbegin(), equipos.cend(),
+                    [](const QString& equipo) { return equipo.size() > caracteres_maximos; }))
+        throw Error_tolvera(QStringLiteral("La lista de equipos %1 tiene una línea de más de %2 caracteres")
+                                .arg(nombre)
+                                .arg(caracteres_maximos));
+    return equipos;
 }
 
 }  // namespace archivo_equipos

@@ -18,7 +18,14 @@ QString descodifica(const QByteArray& bytes);
 // line and starts no empty one.
 QStringList lineas(const QString& texto);
 
-// Throws Error_tolvera "Cannot open file <nombre>" when it cannot be read.
+// No real list comes near these; a file past them is no list of teams, and
+// holding it whole could exhaust the memory.
+constexpr qint64 bytes_maximos = 1024 * 1024;
+constexpr qsizetype caracteres_maximos = 1000;
+
+// Throws Error_tolvera "Cannot open file <nombre>" when it cannot be read or
+// is no regular file, and a report of its own when it is past the limits:
+// such a list is refused whole.
 QStringList lee(const QString& nombre);
 
 }  // namespace archivo_equipos
