@@ -30,7 +30,7 @@ void THTTPGet::FetchText()
     if (hilo_)
         return;
     const Ajustes_http ajustes{AcceptTypes, Agent,   URL,        UserName, Password,
-                               PostQuery,   Referer, BinaryData, UseCache};
+                               PostQuery,   Referer, BinaryData, UseCache, plazo_segundos};
     hilo_ = new THTTPGetThread(ajustes, OnProgress, [this] { FetchFinished(); });
     hilo_->start();
     if (WaitThread)

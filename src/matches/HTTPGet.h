@@ -52,6 +52,9 @@ public:
     QString PostQuery;  // not empty: the request is a form POST with this body
     QString Referer;
     bool WaitThread = false;
+    // Seconds the whole fetch may take before it ends with OnError; 0: no
+    // limit. A server that sends a byte now and then never stalls for long.
+    int plazo_segundos = 0;
     TOnProgressEvent OnProgress;
     TOnDoneFileEvent OnDoneFile;
     TOnDoneStringEvent OnDoneString;

@@ -21,6 +21,7 @@ Peticion_http peticion_de(const Ajustes_http& ajustes, const Url_dividida& url)
     peticion.tipos_aceptados = ansi::a_bytes(ajustes.AcceptTypes);
     peticion.cuerpo_post = ansi::a_bytes(ajustes.PostQuery);
     peticion.recarga = !ajustes.UseCache;
+    peticion.plazo_segundos = ajustes.plazo_segundos;
     return peticion;
 }
 

@@ -22,6 +22,7 @@ struct Ajustes_http {
     QString Referer;
     bool BinaryData = false;
     bool UseCache = false;
+    int plazo_segundos = 0;
 };
 
 // The worker of one fetch. Its body runs on its own thread and hands each

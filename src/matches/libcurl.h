@@ -23,5 +23,11 @@ struct Funciones_curl {
     decltype(&::curl_multi_info_read) multi_info_read;
 };
 
-// The library's functions, initialised once; null when it cannot be loaded.
+// The library's functions, initialised once; null when it cannot be loaded
+// or lacks one of them. First called on the user-interface thread when a
+// download is set up, before its worker runs.
 const Funciones_curl* libcurl();
+
+// Test seam: the library to open instead of "libcurl.so.4" (nullptr: that
+// one again), opened afresh at the next download. Only while none runs.
+void fija_biblioteca_curl(const char* nombre);

@@ -21,6 +21,8 @@ void Tventana_partidos::crea_HTTPGetweb()
     HTTPGetweb->URL = QStringLiteral("http://" TOLVERA_SERVIDOR_PARTIDOS "/qboletos.asp");
     HTTPGetweb->UseCache = false;
     HTTPGetweb->WaitThread = false;
+    // A server that trickles the page must not keep "internet" dead for long.
+    HTTPGetweb->plazo_segundos = 90;
     HTTPGetweb->OnDoneString = [this](QObject* Sender, const QString& Result) {
         Mensajes::protege([this, Sender, &Result] { HTTPGetwebDoneString(Sender, Result); });
     };

@@ -120,6 +120,8 @@ void configura(CURL* easy, const Peticion_http& peticion, curl_slist* cabeceras,
     curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, segundos_conexion);
     curl().easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, segundos_parado);
+    if (peticion.plazo_segundos > 0)
+        curl().easy_setopt(easy, CURLOPT_TIMEOUT, static_cast<long>(peticion.plazo_segundos));
     curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &escribe);
     curl().easy_setopt(easy, CURLOPT_WRITEDATA, &recepcion);
 }
@@ -150,8 +152,12 @@ Transferencia_http::~Transferencia_http()
 bool Transferencia_http::realiza(const Peticion_http& peticion, const std::atomic<bool>& parar,
                                  const Al_recibir_cabeceras& cabeceras, const Al_recibir& cuerpo)
 {
+    // Without the library (missing, or too old to have every function) there
+    // is nothing to call: the fetch fails like one that reached no server.
+    if (!multi_)
+        return false;
     const Easy easy(curl().easy_init());
-    if (!multi_ || !easy || !cabeceras_limpias(peticion))
+    if (!easy || !cabeceras_limpias(peticion))
         return false;
     const Lista lista = cabeceras_de(peticion);
     Recepcion recepcion{easy.get(), cabeceras, cuerpo};

@@ -18,10 +18,12 @@ struct Peticion_http {
     QByteArray tipos_aceptados;
     QByteArray cuerpo_post;  // not empty: a form POST with this body
     bool recarga = true;  // every cache on the way is told to ask the server
+    int plazo_segundos = 0;  // the whole exchange ends after this long; 0: no limit
 };
 
 // The exchange itself, over libcurl: HTTP/1.0, no redirects followed, and an
-// end to it when connecting or the answer stalls for too long.
+// end to it when connecting or the answer stalls for too long, or when it
+// runs past its deadline.
 class Transferencia_http {
 public:
     // The status and the Content-Length (-1 when the answer has none), once,

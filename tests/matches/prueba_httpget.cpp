@@ -1,14 +1,17 @@
 // The fetch component against a server of the test's own on loopback: what
 // goes on the wire, what comes back through the events, and how a fetch ends
-// when it is stopped, refused, cut short or its component goes.
+// when it is stopped, refused, cut short, runs past its deadline, finds no
+// HTTP library or its component goes.
 #include "servidor_prueba.h"
 
 #include "common/ansi.h"
 #include "matches/HTTPGet.h"
 #include "matches/HTTPGetThread.h"
+#include "matches/libcurl.h"
 #include "matches/pagina_partidos.h"
 #include "matches/url_http.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 
@@ -427,6 +430,46 @@ private Q_SLOTS:
         http->FetchText();
         QTRY_VERIFY_WITH_TIMEOUT(!http, espera_generosa);
         QTRY_VERIFY_WITH_TIMEOUT(trabajador.isNull(), espera_generosa);
+    }
+
+    // Two bytes a second never trip the stall rule; the deadline ends it.
+    void plazo_de_toda_la_descarga()
+    {
+        Escena escena(Servidor_prueba::respuesta_200(QByteArray(200, 'A')), 500);
+        auto& [servidor, http, registro] = escena;
+        http.plazo_segundos = 2;
+        QElapsedTimer reloj;
+        reloj.start();
+        http.FetchText();
+        QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
+        QCOMPARE(registro.errores, 1);
+        QVERIFY(!registro.progresos.isEmpty());
+        QVERIFY2(reloj.elapsed() < 10000, qPrintable(QString::number(reloj.elapsed())));
+    }
+
+    // A library that is missing, or one without curl's functions, ends the
+    // fetch as a failure before anything goes on the wire.
+    void sin_biblioteca_http_data()
+    {
+        QTest::addColumn<QByteArray>("biblioteca");
+        QTest::newRow("no existe") << QByteArray("libcurl-que-no-existe.so.4");
+        QTest::newRow("sin las funciones") << QByteArray("libm.so.6");
+    }
+
+    void sin_biblioteca_http()
+    {
+        QFETCH(QByteArray, biblioteca);
+        struct Vuelta {
+            ~Vuelta() { fija_biblioteca_curl(nullptr); }
+        } vuelta;
+        fija_biblioteca_curl(biblioteca.constData());
+        Escena escena(Servidor_prueba::respuesta_200("PAGINA"));
+        auto& [servidor, http, registro] = escena;
+        http.FetchText();
+        QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
+        QCOMPARE(registro.errores, 1);
+        QVERIFY(!http.en_curso());
+        QCOMPARE(servidor.conexiones(), 0);
     }
 
     void nueva_descarga_tras_la_anterior()

@@ -8,6 +8,7 @@
 
 #include <QList>
 
+#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -52,8 +53,8 @@ qsizetype longitud_anunciada(const QByteArray& cabecera)
 
 }  // namespace
 
-Servidor_prueba::Servidor_prueba(QByteArray respuesta)
-    : respuesta_(std::move(respuesta)), calla_(false)
+Servidor_prueba::Servidor_prueba(QByteArray respuesta, int milisegundos_por_byte)
+    : respuesta_(std::move(respuesta)), calla_(false), milisegundos_por_byte_(milisegundos_por_byte)
 {
     escucha_ = socket_en_bucle_local(puerto_);
     ::listen(escucha_, 8);
@@ -140,12 +141,34 @@ void Servidor_prueba::atiende_conexion(int conexion)
         abiertas_.push_back(conexion);
         return;
     }
-    for (qsizetype enviado = 0; enviado < respuesta_.size() && espera(conexion, POLLOUT, fin_);) {
-        const ssize_t n = ::send(conexion, respuesta_.constData() + enviado,
-                                 static_cast<size_t>(respuesta_.size() - enviado), MSG_NOSIGNAL);
-        if (n <= 0)
-            break;
-        enviado += n;
+    if (milisegundos_por_byte_ == 0) {
+        envia(conexion, respuesta_.constData(), respuesta_.size());
+    } else {
+        const qsizetype cuerpo = respuesta_.indexOf("\r\n\r\n") + 4;
+        bool sigue = envia(conexion, respuesta_.constData(), cuerpo);
+        for (qsizetype i = cuerpo; sigue && i < respuesta_.size(); ++i)
+            sigue = pausa() && envia(conexion, respuesta_.constData() + i, 1);
     }
     ::close(conexion);
+}
+
+// False once the peer has gone or the server is to end.
+bool Servidor_prueba::envia(int conexion, const char* bytes, qsizetype cantidad)
+{
+    for (qsizetype enviado = 0; enviado < cantidad;) {
+        if (!espera(conexion, POLLOUT, fin_))
+            return false;
+        const ssize_t n = ::send(conexion, bytes + enviado, static_cast<size_t>(cantidad - enviado), MSG_NOSIGNAL);
+        if (n <= 0)
+            return false;
+        enviado += n;
+    }
+    return true;
+}
+
+bool Servidor_prueba::pausa()
+{
+    for (int esperado = 0; esperado < milisegundos_por_byte_ && !fin_; esperado += milisegundos_vuelta)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milisegundos_vuelta));
+    return !fin_;
 }

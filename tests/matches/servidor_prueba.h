@@ -4,7 +4,7 @@
 // It reads each request up to the blank line, and the body a Content-Length
 // announces, keeps it, and then either sends its scripted answer and closes,
 // or, when it is to stall, holds the connection open without a word until it
-// goes.
+// goes. A trickling server sends the body of its answer one byte at a time.
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +16,9 @@
 
 class Servidor_prueba {
 public:
-    // Answers every request with these bytes, status line and all.
-    explicit Servidor_prueba(QByteArray respuesta);
+    // Answers every request with these bytes, status line and all; with a
+    // pause, each byte of the body follows the one before after that long.
+    explicit Servidor_prueba(QByteArray respuesta, int milisegundos_por_byte = 0);
     // Never answers.
     Servidor_prueba();
     ~Servidor_prueba();
@@ -36,9 +37,12 @@ public:
 private:
     void atiende();
     void atiende_conexion(int conexion);
+    bool envia(int conexion, const char* bytes, qsizetype cantidad);
+    bool pausa();
 
     const QByteArray respuesta_;
     const bool calla_;
+    const int milisegundos_por_byte_ = 0;
     int escucha_ = -1;
     int puerto_ = 0;
     std::atomic<bool> fin_ = false;
