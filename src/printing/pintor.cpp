@@ -1,6 +1,7 @@
 #include "printing/pintor.h"
 
 #include "common/error.h"
+#include "printing/archivo_impresion.h"
 #include "printing/impresora.h"
 
 #include <QPainter>
@@ -60,11 +61,34 @@ private:
     const Laminas& laminas_;
 };
 
-QString destino(const QPrinter& impresora)
+// False when the document could not begin or did not end well.
+bool dibuja(QPrinter& impresora, const std::function<Composicion(int dx, int dy)>& compone,
+            const Laminas& laminas)
 {
-    return impresora.outputFileName().isEmpty() ? impresora.printerName()
-                                                : impresora.outputFileName();
+    QPainter pintor;
+    if (!pintor.begin(&impresora))
+        return false;
+    reproduce(pintor, compone(impresora.logicalDpiX(), impresora.logicalDpiY()), laminas);
+    return pintor.end();
 }
+
+// The printer writes into the new file only for this job; the user's choice
+// of file stays as it was.
+class Salida_temporal {
+public:
+    Salida_temporal(QPrinter& impresora, const QString& temporal)
+        : impresora_(impresora), archivo_(impresora.outputFileName())
+    {
+        impresora_.setOutputFileName(temporal);
+    }
+    ~Salida_temporal() { impresora_.setOutputFileName(archivo_); }
+    Salida_temporal(const Salida_temporal&) = delete;
+    Salida_temporal& operator=(const Salida_temporal&) = delete;
+
+private:
+    QPrinter& impresora_;
+    const QString archivo_;
+};
 
 }  // namespace
 
@@ -86,11 +110,19 @@ void imprime(const std::function<Composicion(int dx, int dy)>& compone, const La
     impresora.setDocName(QString());
     // The layouts measure from the printable area, never from the paper's edge.
     impresora.setFullPage(false);
-    QPainter pintor;
-    if (!pintor.begin(&impresora))
-        throw Error_tolvera(QStringLiteral("Cannot print on %1").arg(destino(impresora)));
-    reproduce(pintor, compone(impresora.logicalDpiX(), impresora.logicalDpiY()), laminas);
-    pintor.end();
+    const QString archivo = impresora.outputFileName();
+    if (archivo.isEmpty()) {
+        if (!dibuja(impresora, compone, laminas))
+            throw Error_tolvera(QStringLiteral("Cannot print on %1").arg(impresora.printerName()));
+        return;
+    }
+    Archivo_impresion salida(archivo);
+    bool terminado = false;
+    {
+        const Salida_temporal temporal(impresora, salida.temporal());
+        terminado = dibuja(impresora, compone, laminas);
+    }
+    salida.termina(terminado);
 }
 
 }  // namespace impresion

@@ -23,8 +23,9 @@ void reproduce(QPainter& pintor, const Composicion& operaciones, const Laminas& 
 
 // One document of one page, with an empty name, on the chosen printer. The
 // list is composed once the document has begun, for the printer's own
-// resolution. Throws Error_tolvera, with nothing printed, when there is no
-// printer or it cannot begin.
+// resolution. Throws Error_tolvera when there is no printer, or it cannot
+// begin or end the document; a file printed into is replaced only by a whole
+// document (printing/archivo_impresion.h).
 void imprime(const std::function<Composicion(int dx, int dy)>& compone, const Laminas& laminas);
 
 }  // namespace impresion

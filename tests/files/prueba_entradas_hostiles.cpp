@@ -6,20 +6,25 @@
 #include "common/error.h"
 #include "matches/carpeta_equipos.h"
 #include "matches/partidos.h"
+#include "printing/impresora.h"
 #include "slip/ventana.h"
 #include "widgets/dialogo_archivo.h"
 #include "widgets/mensajes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <linux/capability.h>
 #include <new>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -124,6 +129,42 @@ void recupera(const QString& ruta)
 {
     Dialogo_archivo::fija_siguiente(ruta);
     pulsa_boton(ventana, QStringLiteral("Button3"));
+}
+
+// Files may grow to `limite` bytes only while this lives; writing past it
+// then fails as on a full disk.
+class Limite_de_archivo {
+public:
+    explicit Limite_de_archivo(rlim_t limite)
+        : senal_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &antes_);
+        rlimit corto = antes_;
+        corto.rlim_cur = limite;
+        setrlimit(RLIMIT_FSIZE, &corto);
+    }
+    ~Limite_de_archivo()
+    {
+        setrlimit(RLIMIT_FSIZE, &antes_);
+        std::signal(SIGXFSZ, senal_);
+    }
+    Limite_de_archivo(const Limite_de_archivo&) = delete;
+    Limite_de_archivo& operator=(const Limite_de_archivo&) = delete;
+
+private:
+    rlimit antes_ {};
+    void (*senal_)(int);
+};
+
+// "Configura" answered with a PDF file.
+void elige_pdf(const QString& archivo)
+{
+    Impresora::fija_respuesta([archivo](QPrinter& impresora) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(archivo);
+        return true;
+    });
+    pulsa_boton(ventana, QStringLiteral("configura_impresora"));
 }
 
 // A list just past one of the limits, or right on it: lines of `caracteres`
@@ -252,6 +293,51 @@ private Q_SLOTS:
         QTEST(clase(ruta), "queda");
         QTEST(clase(ruta + QStringLiteral("_destino")), "destino");
         QCOMPARE(nombres_en(carpeta).size(), que.startsWith(u"enlace") ? 2 : 1);
+    }
+
+    // Printed into a new file that takes the old one's place only when it
+    // holds the whole document; the old file, or a link to it, stays whole
+    // otherwise.
+    void imprimir_en_un_disco_lleno_data()
+    {
+        QTest::addColumn<QString>("que");
+        QTest::addColumn<int>("limite");  // bytes a file may grow to; -1: no limit
+        QTest::addColumn<bool>("impreso");
+        QTest::newRow("sin sitio") << "archivo" << 0 << false;
+        QTest::newRow("sitio para 4096 bytes") << "archivo" << 4096 << false;
+        QTest::newRow("con sitio") << "archivo" << -1 << true;
+        QTest::newRow("enlace, sin sitio") << "enlace a archivo" << 4096 << false;
+        QTest::newRow("enlace, con sitio") << "enlace a archivo" << -1 << true;
+    }
+
+    void imprimir_en_un_disco_lleno()
+    {
+        QFETCH(QString, que);
+        QFETCH(int, limite);
+        QFETCH(bool, impreso);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("folio.pdf"));
+        const QString archivo = que == u"archivo" ? pdf : pdf + QStringLiteral("_destino");
+        crea(pdf, que);
+        escribe_bytes(archivo, "ANTERIOR");
+        const QStringList nombres = nombres_en(carpeta);
+        Ventanas_de_prueba ventanas;
+        elige_pdf(pdf);
+        {
+            const Limite_de_archivo limitado(limite < 0 ? RLIM_INFINITY : rlim_t(limite));
+            pulsa_boton(ventana, QStringLiteral("print1"));
+        }
+        QCOMPARE(Mensajes::errores_capturados(),
+                 impreso ? QStringList() : QStringList{QStringLiteral("Cannot print on %1.").arg(pdf)});
+        QCOMPARE(nombres_en(carpeta), nombres);
+        QCOMPARE(QFileInfo(pdf).isSymLink(), que != u"archivo");
+        QFile impresion(archivo);
+        QVERIFY(impresion.open(QIODevice::ReadOnly));
+        const QByteArray bytes = impresion.readAll();
+        if (!impreso)
+            QCOMPARE(bytes, QByteArray("ANTERIOR"));
+        else
+            QVERIFY(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF") && bytes.size() > 4096);
     }
 
     // A writable file in a folder that takes no new file is written over in

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// A print into a file goes first into a new file beside it, which takes the
+// file's place only once the job has ended and the whole document is on
+// disk. On a full disk Qt cuts the file short and still reports success, so
+// the check is made on the file itself; whatever file had the name is left
+// whole until then. Every failure throws Error_tolvera "Cannot print on
+// <file>" with the name the user chose.
+class Archivo_impresion {
+public:
+    // Makes the new file. A link is followed and kept; a name that stands for
+    // anything but a regular file is refused. In a folder that takes no new
+    // file, the file itself is printed into, as there is no other way.
+    explicit Archivo_impresion(const QString& archivo);
+    // Removes the new file if it never took the old one's place.
+    ~Archivo_impresion();
+    Archivo_impresion(const Archivo_impresion&) = delete;
+    Archivo_impresion& operator=(const Archivo_impresion&) = delete;
+
+    // Where the printer is to write.
+    const QString& temporal() const { return temporal_; }
+
+    // After the job: puts the new file in place when the job ended well and
+    // the file holds a whole document, flushed to disk.
+    void termina(bool trabajo_terminado);
+
+private:
+    [[noreturn]] void falla();
+    bool completo() const;
+
+    QString archivo_;  // as the user chose it, for the report
+    QString destino_;  // the regular file it stands for
+    QString temporal_;
+    bool en_su_sitio_ = false;
+};
