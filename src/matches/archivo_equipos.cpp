@@ -3,6 +3,7 @@
 #include "common/ansi.h"
 #include "common/archivo_regular.h"
 #include "common/error.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
