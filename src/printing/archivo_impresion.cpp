@@ -53,7 +53,8 @@ Archivo_impresion::Archivo_impresion(const QString& archivo)
         destino_ = enlace.canonicalFilePath();
     struct stat datos {};
     const bool existe = ::stat(nombre_de(destino_).constData(), &datos) == 0;
-    if (existe && !S_ISREG(datos.st_mode))
+    // A write-protected file is not to be replaced, however free its folder.
+    if (existe && (!S_ISREG(datos.st_mode) || ::access(nombre_de(destino_).constData(), W_OK) != 0))
         falla();
     temporal_ = crea_al_lado(destino_, existe ? &datos : nullptr);
     if (temporal_.isEmpty()) {

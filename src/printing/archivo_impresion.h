@@ -11,7 +11,8 @@
 class Archivo_impresion {
 public:
     // Makes the new file. A link is followed and kept; a name that stands for
-    // anything but a regular file is refused. In a folder that takes no new
+    // anything but a regular file, or a file that may not be written, is
+    // refused. In a folder that takes no new
     // file, the file itself is printed into, as there is no other way.
     explicit Archivo_impresion(const QString& archivo);
     // Removes the new file if it never took the old one's place.
