@@ -3,6 +3,7 @@
 #include "common/aleatorio.h"
 #include "geometria_laminas.h"
 #include "slip/ayuda.h"
+#include "slip/importe.h"
 #include "slip/reloj.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
@@ -134,6 +135,9 @@ void Tventana::crea_mandos()
     grande.setBold(true);
     Label_pagina->setFont(grande);
     Label_pagina->setFixedSize(24, 26);
+    // Under the page selector, as wide as the dearest slip's price.
+    importe = crea_etiqueta(this, QStringLiteral("importe"), texto_importe(16), {x, 90});
+    importe->clear();
 
     Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
     Button2 = crea_boton(this, QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
@@ -165,6 +169,9 @@ void Tventana::conecta()
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
     connect(apuestas, &QComboBox::activated, this, [this] { apuestasChange(); });
+    // Every change of the count, the user's, "Nuevo"'s or a load's.
+    connect(apuestas, &QComboBox::currentIndexChanged, this,
+            [this] { Mensajes::protege([this] { muestra_importe(); }); });
     connect(paginas, &Tflechas::clicked, this, [this] { paginasClick(); });
     connect(configura_impresora, &QPushButton::clicked, this,
             [this] { Mensajes::protege([this] { configura_impresoraClick(); }); });

@@ -45,6 +45,7 @@ private:
     void Button1Click();
     void Checkvar1Click(QCheckBox* sender);
     void apuestasChange();
+    void muestra_importe();
     void paginasClick();
     void signo1MouseDown(Tvalor1x2_doble* sender);
     void Button4Click();
@@ -75,6 +76,7 @@ private:
     Tflechas* paginas;
     QLabel* Label_pagina;
     QComboBox* apuestas;
+    QLabel* importe;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
