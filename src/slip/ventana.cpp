@@ -147,6 +147,8 @@ void Tventana::crea_mandos()
     crea_etiqueta(this, QStringLiteral("Label17"), QStringLiteral("IMPRIMIR"), {x + 12, 266});
     print1 = crea_boton(this, QStringLiteral("print1"), QStringLiteral("En folio"), {x, 284, 81, 25});
     print2 = crea_boton(this, QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
+    boton_vista_previa = crea_boton(this, QStringLiteral("boton_vista_previa"), QStringLiteral("Vista previa"),
+                                    {x + 100, 299, 81, 25});
     configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
     autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
 }
@@ -180,6 +182,8 @@ void Tventana::conecta()
     connect(Button3, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button3Click(); }); });
     connect(print1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print1Click(); }); });
     connect(print2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print2Click(); }); });
+    connect(boton_vista_previa, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { boton_vista_previaClick(); }); });
     connect(boton_variables, &QPushButton::clicked, this, [this] { boton_variablesClick(); });
     connect(boton_comprobar, &QPushButton::clicked, this, [this] { boton_comprobarClick(); });
     connect(tabla_variables, &Trejilla::OnMouseDown, this,

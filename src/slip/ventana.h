@@ -56,6 +56,7 @@ private:
     void Button3Click();
     void print1Click();
     void print2Click();
+    void boton_vista_previaClick();
     void boton_variablesClick();
     void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
     void boton_comprobarClick();
@@ -83,6 +84,7 @@ private:
     QPushButton* autor;
     QPushButton* print1;
     QPushButton* print2;
+    QPushButton* boton_vista_previa;
     QPushButton* configura_impresora;
     QPushButton* boton_variables;
     QPushButton* boton_comprobar;
