@@ -1,6 +1,7 @@
 // The main window's handlers of the prints.
 #include "slip/ventana.h"
 
+#include "printing/lamina_previa.h"
 #include "printing/lectura_ventana.h"
 #include "printing/pintor.h"
 #include "printing/quiniela.h"
@@ -25,11 +26,13 @@ void Tventana::boton_vista_previaClick()
 {
     const impresion::Folio folio = lee_folio(*this);
     const impresion::Laminas laminas = laminas_de(*this);
+    const impresion::Boleto& boleto = folio.boleto;
     Tventana_vista_previa vista(
         this,
-        {[folio](int dx, int dy) { return impresion::composicion_folio(folio, dx, dy); }, laminas, false,
+        {[&folio](int dx, int dy) { return impresion::composicion_folio(folio, dx, dy); }, laminas, {},
          [this] { print1Click(); }},
-        {[boleto = folio.boleto](int dx, int dy) { return impresion::composicion_quiniela(boleto, dx, dy); },
-         laminas, true, [this] { print2Click(); }});
+        {[&boleto](int dx, int dy) { return impresion::composicion_quiniela(boleto, dx, dy); }, laminas,
+         [&boleto](int dx, int dy) { return impresion::laminas_bajo_puntos(boleto.apuestas, dx, dy); },
+         [this] { print2Click(); }});
     vista.exec();
 }

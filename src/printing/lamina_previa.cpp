@@ -41,7 +41,7 @@ Recta ajusta(const std::vector<std::pair<long double, long double>>& puntos)
 // hundredths of a centimetre, so no scale puts every box exactly under its dot.
 // The scale and offset of each axis are fitted to the centres of all 336 dots
 // that the print itself would place, against the centres of their boxes.
-Rectangulo lamina_bajo_puntos(int dx, int dy)
+std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy)
 {
     std::vector<std::pair<long double, long double>> horizontal;
     std::vector<std::pair<long double, long double>> vertical;
@@ -68,8 +68,14 @@ Rectangulo lamina_bajo_puntos(int dx, int dy)
     }
     const Recta x = ajusta(horizontal);
     const Recta y = ajusta(vertical);
-    return {R(x.origen), R(y.origen), R(x.origen + x.pendiente * laminas::boleto_ancho),
-            R(y.origen + y.pendiente * laminas::boleto_alto)};
+    const Rectangulo primera {R(x.origen), R(y.origen), R(x.origen + x.pendiente * laminas::boleto_ancho),
+                              R(y.origen + y.pendiente * laminas::boleto_alto)};
+    if (apuestas <= 8)
+        return {primera};
+    // The print puts the second block's dots this much lower.
+    const int segundo_bloque = R(14 * por_centimetro(dy));
+    return {primera, {primera.izquierda, primera.arriba + segundo_bloque, primera.derecha,
+                      primera.abajo + segundo_bloque}};
 }
 
 }  // namespace impresion

@@ -2,7 +2,6 @@
 
 #include "common/error.h"
 #include "printing/impresora.h"
-#include "printing/lamina_previa.h"
 #include "widgets/mensajes.h"
 
 #include <QHBoxLayout>
@@ -112,12 +111,12 @@ void Tventana_vista_previa::vistaPaintRequested(QPrinter& impresora) const
     const int dx = impresora.logicalDpiX();
     const int dy = impresora.logicalDpiY();
     QPainter pintor(&impresora);
-    if (previa.lamina_bajo_puntos) {
-        const impresion::Rectangulo r = impresion::lamina_bajo_puntos(dx, dy);
+    if (previa.laminas_debajo) {
         pintor.setRenderHint(QPainter::SmoothPixmapTransform);
         pintor.setOpacity(opacidad_lamina);
-        pintor.drawImage(QRect(r.izquierda, r.arriba, r.derecha - r.izquierda, r.abajo - r.arriba),
-                         previa.laminas.quiniela);
+        for (const impresion::Rectangulo& r : previa.laminas_debajo(dx, dy))
+            pintor.drawImage(QRect(r.izquierda, r.arriba, r.derecha - r.izquierda, r.abajo - r.arriba),
+                             previa.laminas.quiniela);
         pintor.setOpacity(1);
     }
     impresion::reproduce(pintor, previa.compone(dx, dy), previa.laminas);

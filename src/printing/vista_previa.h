@@ -7,18 +7,19 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 class QPrintPreviewWidget;
 class QPushButton;
 
 // One print as the preview shows it: its drawing operations for a printer's
-// resolution, the pictures they draw, whether the faint slip goes under the
-// dots, and the main window's handler that prints it.
+// resolution, the pictures they draw, where the faint slip goes under them
+// (nowhere when not given), and the main window's handler that prints it.
 struct Impresion_previa {
     std::function<impresion::Composicion(int dx, int dy)> compone;
     impresion::Laminas laminas;
-    bool lamina_bajo_puntos = false;
+    std::function<std::vector<impresion::Rectangulo>(int dx, int dy)> laminas_debajo;
     std::function<void()> imprime;
 };
 

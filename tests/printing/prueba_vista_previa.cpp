@@ -187,36 +187,46 @@ class Prueba_vista_previa : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Mapped onto the picture, every dot of the print lies inside the borders
-    // of its box, whatever the printer's resolution.
+    // Mapped onto the picture under its block, every dot of the print lies
+    // inside the borders of its box, whatever the printer's resolution; the
+    // second block gets its picture only when it is printed.
     void cada_punto_dentro_de_su_caja_data()
     {
+        QTest::addColumn<int>("apuestas");
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("dy");
-        QTest::newRow("600") << 600 << 600;
-        QTest::newRow("300") << 300 << 300;
-        QTest::newRow("360 x 180") << 360 << 180;
-        QTest::newRow("1200") << 1200 << 1200;
+        QTest::newRow("16 a 600") << 16 << 600 << 600;
+        QTest::newRow("10 a 300") << 10 << 300 << 300;
+        QTest::newRow("16 a 360 x 180") << 16 << 360 << 180;
+        QTest::newRow("8 a 1200") << 8 << 1200 << 1200;
     }
 
     void cada_punto_dentro_de_su_caja()
     {
+        QFETCH(int, apuestas);
         QFETCH(int, dx);
         QFETCH(int, dy);
-        const Rectangulo lamina = lamina_bajo_puntos(dx, dy);
-        const double por_pixel_x = double(lamina.derecha - lamina.izquierda) / laminas::boleto_ancho;
-        const double por_pixel_y = double(lamina.abajo - lamina.arriba) / laminas::boleto_alto;
+        const std::vector<Rectangulo> debajo = laminas_bajo_puntos(apuestas, dx, dy);
+        const int bloques = apuestas > 8 ? 2 : 1;
+        QCOMPARE(int(debajo.size()), bloques);
         Boleto boleto;
-        boleto.apuestas = 8;
+        boleto.apuestas = apuestas;
         for (int s = 0; s < 3; ++s) {
-            for (auto& fila : boleto.signo1)
-                fila.fill(QStringLiteral("1x2")[s]);
-            int c = 1;
-            int m = 1;
+            for (auto* signos : {&boleto.signo1, &boleto.signo2})
+                for (auto& fila : *signos)
+                    fila.fill(QStringLiteral("1x2")[s]);
+            // Slot outer, match inner, and the second block's dot after the first's.
+            int k = 0;
             for (const Operacion& operacion : composicion_quiniela(boleto, dx, dy)) {
                 const auto* elipse = std::get_if<Elipse>(&operacion);
                 if (!elipse)
                     continue;
+                const int c = k / bloques / 14 + 1;
+                const int m = k / bloques % 14 + 1;
+                const Rectangulo& lamina = debajo[k % bloques];
+                ++k;
+                const double por_pixel_x = double(lamina.derecha - lamina.izquierda) / laminas::boleto_ancho;
+                const double por_pixel_y = double(lamina.abajo - lamina.arriba) / laminas::boleto_alto;
                 const laminas::Caja caja = laminas::caja_boleto(m, c, s);
                 const Rectangulo& r = elipse->rect;
                 const QString donde = QStringLiteral("match %1, slot %2, sign %3").arg(m).arg(c).arg(s);
@@ -225,12 +235,8 @@ private Q_SLOTS:
                 QVERIFY2((r.derecha - lamina.izquierda) / por_pixel_x <= caja.derecha, qPrintable(donde));
                 QVERIFY2((r.arriba - lamina.arriba) / por_pixel_y >= caja.arriba + 1, qPrintable(donde));
                 QVERIFY2((r.abajo - lamina.arriba) / por_pixel_y <= caja.abajo, qPrintable(donde));
-                if (++m > 14) {
-                    m = 1;
-                    ++c;
-                }
             }
-            QCOMPARE(c, 9);
+            QCOMPARE(k, 8 * 14 * bloques);
         }
     }
 
