@@ -84,8 +84,9 @@ Tventana_vista_previa::Tventana_vista_previa(QWidget* padre, Impresion_previa fo
     columna->addLayout(mandos);
     columna->addWidget(vista);
 
-    connect(vista, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* impresora) { Mensajes::protege([this, impresora] { vistaPaintRequested(*impresora); }); });
+    connect(vista, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* impresora) {
+        Mensajes::protege([this, impresora] { vistaPaintRequested(*impresora); });
+    });
     connect(boton_folio, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { elige(folio); }); });
     connect(boton_quiniela, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { elige(quiniela); }); });
     connect(ampliar, &QPushButton::clicked, vista, &QPrintPreviewWidget::zoomIn);
@@ -95,7 +96,11 @@ Tventana_vista_previa::Tventana_vista_previa(QWidget* padre, Impresion_previa fo
     connect(boton_cerrar, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-Tventana_vista_previa::~Tventana_vista_previa() = default;
+// The view works on the printer, which must outlive it.
+Tventana_vista_previa::~Tventana_vista_previa()
+{
+    delete vista;
+}
 
 void Tventana_vista_previa::elige(int cual)
 {
