@@ -1,9 +1,11 @@
 // The main window's handlers of the prints.
 #include "slip/ventana.h"
 
+#include "printing/lamina_previa.h"
 #include "printing/lectura_ventana.h"
 #include "printing/pintor.h"
 #include "printing/quiniela.h"
+#include "printing/vista_previa.h"
 
 void Tventana::print1Click()
 {
@@ -17,4 +19,20 @@ void Tventana::print2Click()
     const impresion::Boleto boleto = lee_boleto(*this);
     impresion::imprime(
         [&boleto](int dx, int dy) { return impresion::composicion_quiniela(boleto, dx, dy); }, {});
+}
+
+// The window is read once: nothing changes it while the preview is open.
+void Tventana::boton_vista_previaClick()
+{
+    const impresion::Folio folio = lee_folio(*this);
+    const impresion::Laminas laminas = laminas_de(*this);
+    const impresion::Boleto& boleto = folio.boleto;
+    Tventana_vista_previa vista(
+        this,
+        {[&folio](int dx, int dy) { return impresion::composicion_folio(folio, dx, dy); }, laminas, {},
+         [this] { print1Click(); }},
+        {[&boleto](int dx, int dy) { return impresion::composicion_quiniela(boleto, dx, dy); }, laminas,
+         [&boleto](int dx, int dy) { return impresion::laminas_bajo_puntos(boleto.apuestas, dx, dy); },
+         [this] { print2Click(); }});
+    vista.exec();
 }

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 #include <array>
 
@@ -22,6 +23,28 @@ namespace {
 
 constexpr int ancho_nombres = 180;
 const QString titulo_totales = QStringLiteral(" ACIERTOS ");
+
+// The pools pay five categories, from 14 hits down to 10.
+constexpr int aciertos_primera = 14;
+constexpr int aciertos_quinta = 10;
+
+// How many columns won each category, "14: a · 13: b · 12: c · 11: d · 10: e".
+QString texto_categorias(const std::array<int, 15>& columnas_con)
+{
+    QStringList partes;
+    for (int aciertos = aciertos_primera; aciertos >= aciertos_quinta; --aciertos)
+        partes.append(QStringLiteral("%1: %2").arg(aciertos).arg(columnas_con[aciertos]));
+    return partes.join(QStringLiteral(" · "));
+}
+
+QString nombres_categorias()
+{
+    QStringList lineas;
+    for (int aciertos = aciertos_primera; aciertos >= aciertos_quinta; --aciertos)
+        lineas.append(
+            QStringLiteral("%1.ª categoría: %2 aciertos").arg(aciertos_primera + 1 - aciertos).arg(aciertos));
+    return lineas.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -80,6 +103,13 @@ void Tventana_aciertos::crea_tablas()
     tabla_aciertos_finales->setGeometry(88, 296, 521, 21);
 
     boton_cerrar = crea_boton(this, QStringLiteral("boton_cerrar"), QStringLiteral("cerrar"), {308, 324, 75, 25});
+    // Right of "cerrar", level with its caption, as wide as sixteen columns
+    // in every category make it.
+    std::array<int, 15> todas {};
+    todas.fill(16);
+    categorias = crea_etiqueta(this, QStringLiteral("categorias"), texto_categorias(todas), {392, 330});
+    categorias->clear();
+    categorias->setToolTip(nombres_categorias());
 }
 
 // Both grids get the same wide name column, so each count stands under its
@@ -95,20 +125,24 @@ void Tventana_aciertos::FormCreate()
 
 // Compares with the copy taken by "comprobar", not with the main window's
 // cells. A result still "0" and a column without a sign never match; columns
-// past the bets count keep what an earlier count wrote.
+// past the bets count keep what an earlier count wrote, but only the played
+// ones win a category, each the one of its own hits.
 void Tventana_aciertos::boton_aciertosClick()
 {
     std::array<QString, 14> resultados;
     for (int m = 1; m <= 14; ++m)
         resultados[m - 1] = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m))->signo1().toUpper();
     const int apuestas = ventana->numero_apuestas();
+    std::array<int, 15> columnas_con {};
     for (int c = 1; c <= apuestas; ++c) {
         int aciertos = 0;
         for (int m = 1; m <= 14; ++m)
             if (tabla_aciertos->celda(c, m) == resultados[m - 1])
                 ++aciertos;
         tabla_aciertos_finales->pon_celda(c, 0, QString::number(aciertos));
+        ++columnas_con[aciertos];
     }
+    categorias->setText(texto_categorias(columnas_con));
 }
 
 void Tventana_aciertos::boton_cerrarClick()
@@ -124,4 +158,5 @@ void Tventana_aciertos::vacia_resultado(int partido)
 void Tventana_aciertos::vacia_totales()
 {
     tabla_aciertos_finales->vacia_fila(0);
+    categorias->clear();
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/ventana_secundaria.h"
 
+class QLabel;
 class QPushButton;
 class Trejilla;
 
@@ -16,7 +17,7 @@ public:
     ~Tventana_aciertos() override;
 
     // "Nuevo" on the main window: the result of a match back to "0", and the
-    // whole totals row emptied, its title included.
+    // whole totals row emptied, its title included, with the prizes by category.
     void vacia_resultado(int partido);
     void vacia_totales();
 
@@ -32,6 +33,7 @@ private:
     QPushButton* boton_cerrar;
     Trejilla* tabla_aciertos;
     Trejilla* tabla_aciertos_finales;
+    QLabel* categorias;
 };
 
 extern Tventana_aciertos* ventana_aciertos;

@@ -3,6 +3,7 @@
 #include "common/aleatorio.h"
 #include "geometria_laminas.h"
 #include "slip/ayuda.h"
+#include "slip/importe.h"
 #include "slip/reloj.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
@@ -134,6 +135,9 @@ void Tventana::crea_mandos()
     grande.setBold(true);
     Label_pagina->setFont(grande);
     Label_pagina->setFixedSize(24, 26);
+    // Under the page selector, as wide as the dearest slip's price.
+    importe = crea_etiqueta(this, QStringLiteral("importe"), texto_importe(16), {x, 90});
+    importe->clear();
 
     Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
     Button2 = crea_boton(this, QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
@@ -143,6 +147,8 @@ void Tventana::crea_mandos()
     crea_etiqueta(this, QStringLiteral("Label17"), QStringLiteral("IMPRIMIR"), {x + 12, 266});
     print1 = crea_boton(this, QStringLiteral("print1"), QStringLiteral("En folio"), {x, 284, 81, 25});
     print2 = crea_boton(this, QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
+    boton_vista_previa = crea_boton(this, QStringLiteral("boton_vista_previa"), QStringLiteral("Vista previa"),
+                                    {x + 100, 299, 81, 25});
     configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
     autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
 }
@@ -165,6 +171,9 @@ void Tventana::conecta()
     connect(Button1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button1Click(); }); });
     connect(Button4, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button4Click(); }); });
     connect(apuestas, &QComboBox::activated, this, [this] { Mensajes::protege([this] { apuestasChange(); }); });
+    // Every change of the count, the user's, "Nuevo"'s or a load's.
+    connect(apuestas, &QComboBox::currentIndexChanged, this,
+            [this] { Mensajes::protege([this] { muestra_importe(); }); });
     connect(paginas, &Tflechas::clicked, this, [this] { Mensajes::protege([this] { paginasClick(); }); });
     connect(configura_impresora, &QPushButton::clicked, this,
             [this] { Mensajes::protege([this] { configura_impresoraClick(); }); });
@@ -173,6 +182,8 @@ void Tventana::conecta()
     connect(Button3, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button3Click(); }); });
     connect(print1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print1Click(); }); });
     connect(print2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print2Click(); }); });
+    connect(boton_vista_previa, &QPushButton::clicked, this,
+            [this] { Mensajes::protege([this] { boton_vista_previaClick(); }); });
     connect(boton_variables, &QPushButton::clicked, this,
             [this] { Mensajes::protege([this] { boton_variablesClick(); }); });
     connect(boton_comprobar, &QPushButton::clicked, this,

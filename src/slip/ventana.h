@@ -45,6 +45,7 @@ private:
     void Button1Click();
     void Checkvar1Click(QCheckBox* sender);
     void apuestasChange();
+    void muestra_importe();
     void paginasClick();
     void signo1MouseDown(Tvalor1x2_doble* sender);
     void Button4Click();
@@ -55,6 +56,7 @@ private:
     void Button3Click();
     void print1Click();
     void print2Click();
+    void boton_vista_previaClick();
     void boton_variablesClick();
     void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
     void boton_comprobarClick();
@@ -75,12 +77,14 @@ private:
     Tflechas* paginas;
     QLabel* Label_pagina;
     QComboBox* apuestas;
+    QLabel* importe;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* Button3;
     QPushButton* autor;
     QPushButton* print1;
     QPushButton* print2;
+    QPushButton* boton_vista_previa;
     QPushButton* configura_impresora;
     QPushButton* boton_variables;
     QPushButton* boton_comprobar;

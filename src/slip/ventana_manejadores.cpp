@@ -6,6 +6,7 @@
 #include "printing/impresora.h"
 #include "results/aciertos.h"
 #include "slip/ayuda.h"
+#include "slip/importe.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
@@ -67,6 +68,11 @@ void Tventana::Checkvar1Click(QCheckBox* sender)
 void Tventana::apuestasChange()
 {
     paginas->setEnabled(apuestas->currentIndex() >= 3);
+}
+
+void Tventana::muestra_importe()
+{
+    importe->setText(apuestas->currentIndex() == -1 ? QString() : texto_importe(numero_apuestas()));
 }
 
 void Tventana::paginasClick()

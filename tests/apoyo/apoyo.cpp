@@ -43,6 +43,15 @@ QWidget* widget(const QWidget* ventana, const QString& nombre)
     return encontrado;
 }
 
+QString solapado(const QWidget* widget)
+{
+    const auto hermanos = widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* otro : hermanos)
+        if (otro != widget && !otro->isWindow() && otro->geometry().intersects(widget->geometry()))
+            return otro->objectName();
+    return {};
+}
+
 void pulsa(QWidget* destino, QPoint punto, Qt::MouseButton boton)
 {
     QTest::mouseClick(destino, boton, Qt::NoModifier, punto);

@@ -31,6 +31,10 @@ T* widget_de(const QWidget* ventana, const QString& nombre)
     return qobject_cast<T*>(widget(ventana, nombre));
 }
 
+// The name of the first other widget of the same parent that this one
+// overlaps, or nothing.
+QString solapado(const QWidget* widget);
+
 void pulsa(QWidget* destino, QPoint punto, Qt::MouseButton boton = Qt::LeftButton);
 void pulsa_boton(const QWidget* ventana, const QString& nombre);
 

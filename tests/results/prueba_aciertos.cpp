@@ -1,6 +1,7 @@
 // The hits window driven as a user does: "comprobar" copies the slip, the
-// results are clicked on the window's own selectors, "ACIERTOS" counts and
-// "cerrar" closes; "Nuevo" on the main window clears results and totals.
+// results are clicked on the window's own selectors, "ACIERTOS" counts the
+// hits and the prizes by category and "cerrar" closes; "Nuevo" on the main
+// window clears results, totals and prizes.
 #include "apoyo/apoyo.h"
 
 #include "results/aciertos.h"
@@ -97,6 +98,21 @@ void pon_base(const QString& signos)
 }
 
 const QString catorce = QStringLiteral("1x21x21x21x21x");
+
+// Bet column k gets the results of `catorce` in its first `aciertos` matches
+// and a wrong sign in the others.
+void columna_con(int k, int aciertos)
+{
+    for (int m = 1; m <= 14; ++m) {
+        const QChar acierto = catorce[m - 1];
+        const QChar fallo = acierto == QLatin1Char('2') ? QLatin1Char('1') : QLatin1Char('2');
+        const QChar signo = m <= aciertos ? acierto : fallo;
+        if (k <= 8)
+            celda(m, k)->set_signo1(signo);
+        else
+            celda(m, k - 8)->set_signo2(signo);
+    }
+}
 
 }  // namespace
 
@@ -243,6 +259,45 @@ private Q_SLOTS:
         comprueba(QStringLiteral("1111111       "));
         QCOMPARE(fila_totales(), repite(6, QStringLiteral("7")) + repite(10, QString()));
         QCOMPARE(totales()->celda(0, 0), QString());
+    }
+
+    // Each played column wins the category of its own hits; columns past
+    // the bets count win none. "Nuevo" empties the prizes with the totals.
+    void premios_por_categoria_data()
+    {
+        QTest::addColumn<int>("apuestas");
+        QTest::addColumn<QList<int>>("aciertos");
+        QTest::addColumn<QString>("premios");
+        QTest::newRow("catorce") << 4 << QList<int> {14, 14, 14, 14, 14, 14, 14, 14}
+                                 << QStringLiteral("14: 4 · 13: 0 · 12: 0 · 11: 0 · 10: 0");
+        QTest::newRow("una de cada") << 6 << QList<int> {14, 13, 12, 11, 10, 9, 14, 14}
+                                     << QStringLiteral("14: 1 · 13: 1 · 12: 1 · 11: 1 · 10: 1");
+        QTest::newRow("dieciséis") << 16 << QList<int> {13, 13, 12, 12, 12, 11, 11, 11, 11, 10, 10, 10, 10, 10, 9, 0}
+                                   << QStringLiteral("14: 0 · 13: 2 · 12: 3 · 11: 4 · 10: 5");
+    }
+
+    void premios_por_categoria()
+    {
+        QFETCH(int, apuestas);
+        QFETCH(QList<int>, aciertos);
+        QFETCH(QString, premios);
+        Ventanas_de_prueba ventanas;
+        auto* categorias = widget_de<QLabel>(ventana_aciertos, QStringLiteral("categorias"));
+        QCOMPARE(solapado(categorias), QString());
+        QCOMPARE(categorias->toolTip(),
+                 QStringLiteral("1.ª categoría: 14 aciertos\n2.ª categoría: 13 aciertos\n"
+                                "3.ª categoría: 12 aciertos\n4.ª categoría: 11 aciertos\n"
+                                "5.ª categoría: 10 aciertos"));
+        QCOMPARE(categorias->text(), QString());
+
+        elige_apuestas(apuestas);
+        for (int k = 1; k <= aciertos.size(); ++k)
+            columna_con(k, aciertos[k - 1]);
+        comprueba(catorce);
+        QCOMPARE(categorias->text(), premios);
+        QVERIFY(categorias->fontMetrics().horizontalAdvance(premios) <= categorias->width());
+        pulsa_boton(ventana, QStringLiteral("Button1"));
+        QCOMPARE(categorias->text(), QString());
     }
 };
 
