@@ -8,10 +8,12 @@
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/controles.h"
+#include "widgets/etiqueta_partido.h"
 #include "widgets/flechas.h"
 #include "widgets/imagen.h"
 #include "widgets/letras.h"
 #include "widgets/mensajes.h"
+#include "widgets/papel.h"
 #include "widgets/rejilla.h"
 #include "widgets/selectores.h"
 
@@ -30,6 +32,7 @@ Tventana::Tventana()
     ventana = this;
     setObjectName(QStringLiteral("ventana"));
     setWindowTitle(QStringLiteral("Tolvera"));
+    setFont(letra_ventanas());
     setMinimumSize(900, 540);
     // First, so that the slip picture is decoded on another thread while the
     // rest of the window is built.
@@ -95,7 +98,7 @@ void Tventana::crea_boleto()
     const QSize tamano_numero = QFontMetrics(numeros).size(0, QStringLiteral("..14"));
     for (int m = 1; m <= 14; ++m) {
         const int fila = posicion_celda(m, 1).y();
-        auto* partido = new QLabel(this);
+        auto* partido = new Tetiqueta_partido(this);
         partido->setObjectName(nombre(QStringLiteral("partido"), m));
         partido->setGeometry(imagen_izquierda + 19, fila + 5, 110, 14);
 
@@ -103,12 +106,14 @@ void Tventana::crea_boleto()
         auto* label = new QLabel(numero, this);
         label->setObjectName(nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1));
         label->setFont(numeros);
+        sobre_papel(label);
         label->setGeometry(QRect(QPoint(imagen_izquierda + 130, fila + 6), tamano_numero));
 
         auto* marca = new QCheckBox(this);
         marca->setObjectName(nombre(QStringLiteral("Checkvar"), m));
         marca->setProperty("Tag", m);
         marca->setGeometry(imagen_izquierda + laminas::marca_variable_izquierda, fila + 4, 16, 16);
+        sobre_papel(marca);
     }
 }
 
@@ -134,6 +139,9 @@ void Tventana::crea_mandos()
     grande.setBold(true);
     Label_pagina->setFont(grande);
     Label_pagina->setFixedSize(24, 26);
+    // Black like the marks, on a scrap of paper of its own beside the arrows.
+    sobre_papel(Label_pagina);
+    Label_pagina->setAutoFillBackground(true);
 
     Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Nuevo"), {x, 104, 81, 25});
     Button2 = crea_boton(this, QStringLiteral("Button2"), QStringLiteral("Guardar"), {x, 134, 81, 25});
