@@ -25,7 +25,7 @@ const QString titulo_totales = QStringLiteral(" ACIERTOS ");
 }  // namespace
 
 Tventana_aciertos::Tventana_aciertos()
-    : Tventana_secundaria(QStringLiteral("Aciertos"), 629, 392)
+    : Tventana_secundaria(ventana, QStringLiteral("Aciertos"), 629, 392)
 {
     ventana_aciertos = this;
     setObjectName(QStringLiteral("ventana_aciertos"));

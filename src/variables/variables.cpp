@@ -34,7 +34,7 @@ void bisel(QWidget* padre, const QString& nombre, QRect sitio)
 }  // namespace
 
 Tventana_variables::Tventana_variables()
-    : Tventana_secundaria(QStringLiteral("ventana_variables"), ancho_ventana, alto_ventana)
+    : Tventana_secundaria(ventana, QStringLiteral("ventana_variables"), ancho_ventana, alto_ventana)
 {
     ventana_variables = this;
     setObjectName(QStringLiteral("ventana_variables"));
