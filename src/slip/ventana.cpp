@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +88,7 @@ void Tventana::crea_panel()
     imagen_columna->setGeometry(QRect(columna, QSize(laminas::columna_ancho, laminas::columna_alto)));
     crea_selectores(Panel1, columna);
     ayuda = crea_boton(Panel1, QStringLiteral("ayuda"), QStringLiteral("Ayuda"), {8, 354, 73, 25});
+    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void Tventana::crea_boleto()
@@ -153,6 +155,9 @@ void Tventana::crea_mandos()
     print2 = crea_boton(this, QStringLiteral("print2"), QStringLiteral("En quiniela"), {x, 314, 81, 25});
     configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
     autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
+
+    Button2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Button3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 void Tventana::crea_tabla_variables()
