@@ -4,9 +4,16 @@
 #include "results/aciertos.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
+#include "widgets/letras.h"
+
+#include <QApplication>
 
 void crea_ventanas()
 {
+    // Each window sets its face itself; the application's font is for what
+    // no window sets, such as message boxes and the printer's canvas.
+    QApplication::setFont(letra_ventanas());
+
     new Tventana;
     new Tventana_partidos;
     new Tventana_variables;

@@ -28,26 +28,30 @@
 
 namespace {
 
-// A dark palette and a 10-point face for the application and for buttons, as
-// a desktop theme sets them before the windows are built; and, once they are
-// built, for labels, as a theme that applies its settings late does.
+// A dark palette and a 10-point face for the application, its buttons and
+// its labels, as a desktop theme sets them before the windows are built, and
+// again once they are built, as a theme that applies its settings late does.
 class Tema_oscuro {
 public:
     Tema_oscuro() : paleta_(QApplication::palette()), letra_(QApplication::font())
     {
         QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b), QColor(0x31, 0x36, 0x3b)));
-        QApplication::setFont(grande());
-        QApplication::setFont(grande(), "QPushButton");
+        aplica_letra();
     }
     ~Tema_oscuro()
     {
         QApplication::setPalette(paleta_);
         QApplication::setFont(letra_);
     }
-    static void aplica_tarde() { QApplication::setFont(grande(), "QLabel"); }
+    static void aplica_letra()
+    {
+        const QFont grande(QStringLiteral("Liberation Sans"), 10);
+        QApplication::setFont(grande);
+        for (const char* clase : {"QPushButton", "QLabel", "QCheckBox"})
+            QApplication::setFont(grande, clase);
+    }
 
 private:
-    static QFont grande() { return QFont(QStringLiteral("Liberation Sans"), 10); }
     QPalette paleta_;
     QFont letra_;
 };
@@ -136,7 +140,7 @@ private Q_SLOTS:
     {
         Tema_oscuro tema;
         Ventanas_de_prueba ventanas;
-        Tema_oscuro::aplica_tarde();
+        Tema_oscuro::aplica_letra();
 
         const QImage antes = ventana->grab().toImage();
         elige_apuestas(8);
