@@ -40,6 +40,17 @@ void Tlista_equipos::mousePressEvent(QMouseEvent* evento)
         Q_EMIT OnClick();
 }
 
+// Qt makes the first entry current, unselected, when a list first gets the
+// focus from the keyboard; the first Down would then pick the second team.
+// Without a current entry it picks the first.
+void Tlista_equipos::focusInEvent(QFocusEvent* evento)
+{
+    const bool sin_actual = currentRow() < 0;
+    QListWidget::focusInEvent(evento);
+    if (sin_actual && currentRow() >= 0 && selectedItems().isEmpty())
+        selectionModel()->clearCurrentIndex();
+}
+
 void Tlista_equipos::keyPressEvent(QKeyEvent* evento)
 {
     const int antes = currentRow();

@@ -21,4 +21,5 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
 };

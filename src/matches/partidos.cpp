@@ -24,7 +24,7 @@ QString nombre_partido(const QString& local, const QString& visitante)
 }
 
 Tventana_partidos::Tventana_partidos()
-    : Tventana_secundaria(QStringLiteral("Partidos"), 512, 466)
+    : Tventana_secundaria(ventana, QStringLiteral("Partidos"), 512, 466)
 {
     ventana_partidos = this;
     setObjectName(QStringLiteral("ventana_partidos"));

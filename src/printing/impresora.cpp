@@ -2,9 +2,11 @@
 
 #include "common/error.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include <memory>
 
@@ -21,7 +23,26 @@ bool dialogo(QPrinter& impresora, QWidget* padre)
     if (respuesta_fijada)
         return std::exchange(respuesta_fijada, nullptr)(impresora);
     QPrintDialog dialogo(&impresora, padre);
+    // Accepting prints nothing here; it only keeps the choice.
+    if (const auto* botones = dialogo.findChild<QDialogButtonBox*>())
+        if (QPushButton* aceptar = botones->button(QDialogButtonBox::Ok))
+            aceptar->setText(QStringLiteral("Aceptar"));
     return dialogo.exec() == QDialog::Accepted;
+}
+
+// Everything the dialog lets the user choose and the prints then use. The
+// printer goes first: choosing one resets the settings to its own.
+void copia_eleccion(const QPrinter& de, QPrinter& a)
+{
+    a.setPrinterName(de.printerName());
+    a.setOutputFileName(de.outputFileName());
+    a.setCopyCount(de.copyCount());
+    a.setCollateCopies(de.collateCopies());
+    a.setDuplex(de.duplex());
+    a.setColorMode(de.colorMode());
+    a.setPaperSource(de.paperSource());
+    a.setPageOrder(de.pageOrder());
+    a.setPageLayout(de.pageLayout());
 }
 
 }  // namespace
@@ -29,11 +50,8 @@ bool dialogo(QPrinter& impresora, QWidget* padre)
 void Impresora::configura(QWidget* padre)
 {
     auto candidata = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (configurada) {
-        candidata->setPrinterName(configurada->printerName());
-        candidata->setOutputFileName(configurada->outputFileName());
-        candidata->setPageLayout(configurada->pageLayout());
-    }
+    if (configurada)
+        copia_eleccion(*configurada, *candidata);
     if (dialogo(*candidata, padre))
         configurada = std::move(candidata);
 }

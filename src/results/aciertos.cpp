@@ -49,7 +49,7 @@ QString nombres_categorias()
 }  // namespace
 
 Tventana_aciertos::Tventana_aciertos()
-    : Tventana_secundaria(QStringLiteral("Aciertos"), 629, 392)
+    : Tventana_secundaria(ventana, QStringLiteral("Aciertos"), 629, 392)
 {
     ventana_aciertos = this;
     setObjectName(QStringLiteral("ventana_aciertos"));

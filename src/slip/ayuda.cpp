@@ -1,6 +1,7 @@
 #include "slip/ayuda.h"
 
 #include "widgets/mensajes.h"
+#include "widgets/papel.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -21,6 +22,9 @@ Tventana_ayuda::Tventana_ayuda(QWidget* padre)
 
     navegador_ = new QTextBrowser(this);
     navegador_->setOpenExternalLinks(false);
+    // The pages are styled for paper: a dark theme's light text would vanish
+    // on their pale boxes.
+    sobre_papel(navegador_);
     // One style sheet serves every page.
     QFile estilo(QStringLiteral(":/ayuda/estilo.css"));
     if (estilo.open(QIODevice::ReadOnly))

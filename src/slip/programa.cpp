@@ -4,17 +4,15 @@
 #include "results/aciertos.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
+#include "widgets/letras.h"
 
 #include <QApplication>
-#include <QFont>
 
 void crea_ventanas()
 {
-    // The windows are laid out to the pixel for an 8-point sans-serif face.
-    QFont letra;
-    letra.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    letra.setPointSize(8);
-    QApplication::setFont(letra);
+    // Each window sets its face itself; the application's font is for what
+    // no window sets, such as message boxes and the printer's canvas.
+    QApplication::setFont(letra_ventanas());
 
     new Tventana;
     new Tventana_partidos;

@@ -9,10 +9,12 @@
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/controles.h"
+#include "widgets/etiqueta_partido.h"
 #include "widgets/flechas.h"
 #include "widgets/imagen.h"
 #include "widgets/letras.h"
 #include "widgets/mensajes.h"
+#include "widgets/papel.h"
 #include "widgets/rejilla.h"
 #include "widgets/selectores.h"
 
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +34,7 @@ Tventana::Tventana()
     ventana = this;
     setObjectName(QStringLiteral("ventana"));
     setWindowTitle(QStringLiteral("Tolvera"));
+    setFont(letra_ventanas());
     setMinimumSize(900, 540);
     // First, so that the slip picture is decoded on another thread while the
     // rest of the window is built.
@@ -85,6 +89,7 @@ void Tventana::crea_panel()
     imagen_columna->setGeometry(QRect(columna, QSize(laminas::columna_ancho, laminas::columna_alto)));
     crea_selectores(Panel1, columna);
     ayuda = crea_boton(Panel1, QStringLiteral("ayuda"), QStringLiteral("Ayuda"), {8, 354, 73, 25});
+    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void Tventana::crea_boleto()
@@ -96,7 +101,7 @@ void Tventana::crea_boleto()
     const QSize tamano_numero = QFontMetrics(numeros).size(0, QStringLiteral("..14"));
     for (int m = 1; m <= 14; ++m) {
         const int fila = posicion_celda(m, 1).y();
-        auto* partido = new QLabel(this);
+        auto* partido = new Tetiqueta_partido(this);
         partido->setObjectName(nombre(QStringLiteral("partido"), m));
         partido->setGeometry(imagen_izquierda + 19, fila + 5, 110, 14);
 
@@ -104,12 +109,14 @@ void Tventana::crea_boleto()
         auto* label = new QLabel(numero, this);
         label->setObjectName(nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1));
         label->setFont(numeros);
+        sobre_papel(label);
         label->setGeometry(QRect(QPoint(imagen_izquierda + 130, fila + 6), tamano_numero));
 
         auto* marca = new QCheckBox(this);
         marca->setObjectName(nombre(QStringLiteral("Checkvar"), m));
         marca->setProperty("Tag", m);
         marca->setGeometry(imagen_izquierda + laminas::marca_variable_izquierda, fila + 4, 16, 16);
+        sobre_papel(marca);
     }
 }
 
@@ -135,6 +142,9 @@ void Tventana::crea_mandos()
     grande.setBold(true);
     Label_pagina->setFont(grande);
     Label_pagina->setFixedSize(24, 26);
+    // Black like the marks, on a scrap of paper of its own beside the arrows.
+    sobre_papel(Label_pagina);
+    Label_pagina->setAutoFillBackground(true);
     // Under the page selector, as wide as the dearest slip's price.
     importe = crea_etiqueta(this, QStringLiteral("importe"), texto_importe(16), {x, 90});
     importe->clear();
@@ -151,6 +161,9 @@ void Tventana::crea_mandos()
                                     {x + 100, 299, 81, 25});
     configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
     autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
+
+    Button2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Button3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 void Tventana::crea_tabla_variables()

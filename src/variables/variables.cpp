@@ -6,6 +6,7 @@
 #include "widgets/controles.h"
 #include "widgets/imagen.h"
 #include "widgets/mensajes.h"
+#include "widgets/papel.h"
 #include "widgets/rejilla.h"
 
 #include <QFrame>
@@ -33,7 +34,7 @@ void bisel(QWidget* padre, const QString& nombre, QRect sitio)
 }  // namespace
 
 Tventana_variables::Tventana_variables()
-    : Tventana_secundaria(QStringLiteral("ventana_variables"), ancho_ventana, alto_ventana)
+    : Tventana_secundaria(ventana, QStringLiteral("ventana_variables"), ancho_ventana, alto_ventana)
 {
     ventana_variables = this;
     setObjectName(QStringLiteral("ventana_variables"));
@@ -66,6 +67,7 @@ void Tventana_variables::crea_componentes()
     Image1 = new Timagen(this, QStringLiteral("Image1"), QStringLiteral(":/laminas/raton_porcentajes.jpg"));
     Image1->setGeometry(276, 16, 81, 105);
     Label3 = crea_etiqueta(this, QStringLiteral("Label3"), QStringLiteral("RATON"), {304, 12});
+    sobre_papel(Label3);
 
     Button3 = crea_boton(this, QStringLiteral("Button3"), QStringLiteral("Resultados"), {280, 140, 73, 49});
     Button1 = crea_boton(this, QStringLiteral("Button1"), QStringLiteral("Cerrar"), {280, 208, 73, 45});

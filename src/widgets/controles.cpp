@@ -8,6 +8,7 @@ QPushButton* crea_boton(QWidget* padre, const QString& nombre, const QString& ca
     auto* pulsador = new QPushButton(caption, padre);
     pulsador->setObjectName(nombre);
     pulsador->setGeometry(sitio);
+    pulsador->setAutoDefault(false);
     return pulsador;
 }
 

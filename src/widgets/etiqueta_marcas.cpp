@@ -1,6 +1,7 @@
 #include "widgets/etiqueta_marcas.h"
 
 #include "widgets/letras.h"
+#include "widgets/papel.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -76,7 +77,7 @@ void Tetiqueta_marcas::paintEvent(QPaintEvent*)
 {
     QPainter pintor(this);
     pintor.setFont(letra_marcas().letra);
-    pintor.setPen(palette().color(QPalette::WindowText));
+    pintor.setPen(tinta());
     const int base = letra_marcas().base;
     for (int i = 0; i < caption_.size(); ++i)
         if (caption_[i] != QLatin1Char(' '))

@@ -163,6 +163,13 @@ void Trejilla::mousePressEvent(QMouseEvent* evento)
     Q_EMIT OnMouseDown(evento->button(), evento->modifiers(), punto.x(), punto.y());
 }
 
+// Qt delivers the second of two quick presses as a double click; in a grid
+// every press is a step of its own.
+void Trejilla::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    mousePressEvent(evento);
+}
+
 void Trejilla::resizeEvent(QResizeEvent* evento)
 {
     QAbstractScrollArea::resizeEvent(evento);

@@ -52,6 +52,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void scrollContentsBy(int dx, int dy) override;
 

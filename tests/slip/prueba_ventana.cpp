@@ -17,11 +17,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -39,6 +44,23 @@ Tflechas* paginas()
 QString pagina_mostrada()
 {
     return widget_de<QLabel>(ventana, QStringLiteral("Label_pagina"))->text();
+}
+
+// What the printer set-up dialog lets the user choose, as one line. A file
+// printer has no duplex to keep.
+QString eleccion(const QPrinter& impresora)
+{
+    const QPageLayout pagina = impresora.pageLayout();
+    return QStringLiteral("%1 copies=%2 collate=%3 colour=%4 source=%5 order=%6 %7 %8 %9")
+        .arg(impresora.outputFileName())
+        .arg(impresora.copyCount())
+        .arg(impresora.collateCopies())
+        .arg(impresora.colorMode())
+        .arg(impresora.paperSource())
+        .arg(impresora.pageOrder())
+        .arg(pagina.pageSize().name())
+        .arg(pagina.orientation())
+        .arg(pagina.margins(QPageLayout::Millimeter).left());
 }
 
 }  // namespace
@@ -178,6 +200,52 @@ private Q_SLOTS:
         pulsa_boton(ventana, QStringLiteral("configura_impresora"));
         QCOMPARE(Impresora::elegida().outputFileName(), pdf);
         QCOMPARE(Mensajes::errores_capturados().join(QLatin1Char('|')), QString());
+    }
+
+    // The dialog only chooses, so its button says so; every choice made in it
+    // holds for the prints and comes back the next time it opens.
+    void configura_dice_aceptar_y_recuerda_cada_eleccion()
+    {
+        Ventanas_de_prueba ventanas;
+        QString boton_aceptar;
+        QTimer espera;
+        espera.setInterval(5);
+        QObject::connect(&espera, &QTimer::timeout, [&] {
+            auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialogo)
+                return;
+            espera.stop();
+            auto* botones = dialogo->findChild<QDialogButtonBox*>();
+            boton_aceptar = botones->button(QDialogButtonBox::Ok)->text();
+            pulsa(botones->button(QDialogButtonBox::Cancel), botones->button(QDialogButtonBox::Cancel)->rect().center());
+        });
+        espera.start();
+        pulsa_boton(ventana, QStringLiteral("configura_impresora"));
+        QCOMPARE(boton_aceptar, QStringLiteral("Aceptar"));
+
+        const QString pdf = QDir::temp().filePath(QStringLiteral("tolvera_eleccion.pdf"));
+        Impresora::fija_respuesta([&](QPrinter& impresora) {
+            impresora.setOutputFileName(pdf);
+            impresora.setCopyCount(3);
+            impresora.setCollateCopies(false);
+            impresora.setColorMode(QPrinter::GrayScale);
+            impresora.setPaperSource(QPrinter::Manual);
+            impresora.setPageOrder(QPrinter::LastPageFirst);
+            impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                                QMarginsF(7, 7, 7, 7), QPageLayout::Millimeter));
+            return true;
+        });
+        pulsa_boton(ventana, QStringLiteral("configura_impresora"));
+        const QString elegida = eleccion(Impresora::elegida());
+        QCOMPARE(elegida, pdf + QStringLiteral(" copies=3 collate=0 colour=0 source=3 order=1 A5 1 7"));
+        QString mostrada;
+        Impresora::fija_respuesta([&](QPrinter& impresora) {
+            mostrada = eleccion(impresora);
+            return true;
+        });
+        pulsa_boton(ventana, QStringLiteral("configura_impresora"));
+        QCOMPARE(mostrada, elegida);
+        QCOMPARE(eleccion(Impresora::elegida()), elegida);
     }
 };
 
