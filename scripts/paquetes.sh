@@ -1,9 +1,11 @@
 # Installs the Debian packages Tolvera needs that this machine lacks.
 # Sourced by run.sh and test.sh.
 
+# Qt's translations put its own dialogs in the user's language.
 paquetes_tolvera=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libcurl4-openssl-dev fonts-liberation
+  qt6-translations-l10n
 )
 # Tests add a virtual display for the smoke test, a PDF rasteriser for the
 # print test, and clang for the sanitizer build and the fuzzers.
