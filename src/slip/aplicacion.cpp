@@ -2,24 +2,46 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTranslator>
 
 namespace {
+
 QPointer<QTranslator> traduccion_qt;
+
+// Reading a PNG loads Qt's image plugins, milliseconds that the start-up need
+// not wait for: the icon is read in the background, and set once it is read.
+void pon_icono()
+{
+    QThreadPool::globalInstance()->start([] {
+        QList<QImage> imagenes;
+        for (const int lado : {48, 128, 256})
+            imagenes.append(QImage(QStringLiteral(":/escritorio/icono_%1.png").arg(lado)));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [imagenes] {
+                QIcon icono;
+                for (const QImage& imagen : imagenes)
+                    icono.addPixmap(QPixmap::fromImage(imagen));
+                QApplication::setWindowIcon(icono);
+            },
+            Qt::QueuedConnection);
+    });
 }
+
+}  // namespace
 
 void prepara_aplicacion()
 {
     QApplication::setApplicationName(QStringLiteral("tolvera"));
     QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TOLVERA_ID));
-    QIcon icono;
-    for (const int lado : {48, 128, 256})
-        icono.addFile(QStringLiteral(":/escritorio/icono_%1.png").arg(lado), QSize(lado, lado));
-    QApplication::setWindowIcon(icono);
+    pon_icono();
     // The windows are laid out to the pixel from the left; a translation for a
     // right-to-left language must not mirror them.
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
