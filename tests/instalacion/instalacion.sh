@@ -58,6 +58,13 @@ ventana_visible() {
   done
   falla "no window \"$1\" appeared; on show: $(xwininfo -root -tree | grep '": (')"
 }
+ventana_oculta() {
+  for _ in $(seq 1 300); do
+    xwininfo -root -tree | grep -q "\"$1\": (\"" || return 0
+    sleep 0.1
+  done
+  falla "window \"$1\" stayed on show"
+}
 pulsa() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 
 # Places as the windows lay them out: the main window at the top left corner
@@ -70,13 +77,19 @@ read -r x y < <(xwininfo -name Partidos |
 pulsa $((x + 296)) $((y + 28))                # first team of "Primera"
 pulsa $((x + 432)) $((y + 28))                # first team of "Segunda"
 pulsa $((x + 61)) $((y + 412))                # "OK"
+ventana_oculta Partidos
 pulsa 716 146                                 # "Guardar"
 ventana_visible "Guardar quiniela"
-xdotool type copia
-xdotool key Return
-for _ in $(seq 1 100); do
-  [ -s "$tmp/quinielas/copia.qui" ] && break
-  sleep 0.1
+# Keys typed before the dialog has the focus are lost; the name is typed
+# again over whatever reached it.
+for _ in 1 2 3; do
+  xdotool key ctrl+a
+  xdotool type copia
+  xdotool key Return
+  for _ in $(seq 1 50); do
+    [ -s "$tmp/quinielas/copia.qui" ] && break 2
+    sleep 0.1
+  done
 done
 [ -s "$tmp/quinielas/copia.qui" ] || falla "the slip was not saved beside the loaded one: $(ls "$tmp"/*)"
 kill "$pid"
