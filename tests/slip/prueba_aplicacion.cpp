@@ -59,8 +59,8 @@ private Q_SLOTS:
         fila("guion", {QStringLiteral("--"), QStringLiteral("-raro.qui")}, Pide::arrancar, "-raro.qui", "");
         fila("ayuda", {QStringLiteral("--help")}, Pide::ayuda, "", "Uso: tolvera [ARCHIVO.qui]\n");
         fila("ayuda corta", {QStringLiteral("-h")}, Pide::ayuda, "", "Uso: tolvera [ARCHIVO.qui]\n");
-        fila("version", {QStringLiteral("--version")}, Pide::version, "", "tolvera 1.0\n");
-        fila("version gana", {QStringLiteral("--nada"), QStringLiteral("-v")}, Pide::version, "", "tolvera 1.0\n");
+        fila("version", {QStringLiteral("--version")}, Pide::version, "", "tolvera ");
+        fila("version gana", {QStringLiteral("--nada"), QStringLiteral("-v")}, Pide::version, "", "tolvera ");
         fila("desconocida", {QStringLiteral("--nada")}, Pide::error, "", "tolvera: opción desconocida: nada\n");
         fila("dos archivos", {QStringLiteral("a.qui"), QStringLiteral("b.qui")}, Pide::error, "",
              "tolvera: solo se abre una quiniela, no 2\n");
