@@ -1,14 +1,19 @@
 # Installs the Debian packages Tolvera needs that this machine lacks.
 # Sourced by run.sh and test.sh.
 
+# Qt's translations put its own dialogs in the user's language.
 paquetes_tolvera=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev libjpeg62-turbo-dev libcurl4-openssl-dev fonts-liberation
+  qt6-translations-l10n
 )
-# Tests add a virtual display for the smoke test, a PDF rasteriser for the
-# print test, and clang for the sanitizer build and the fuzzers.
+# Tests add a virtual display for the smoke and install tests and clicks on
+# it, a PDF rasteriser for the print test, clang for the sanitizer build and
+# the fuzzers, the desktop's validators and MIME database, and what builds a
+# Debian package.
 paquetes_pruebas=(
-  xvfb xauth x11-utils poppler-utils clang libclang-rt-14-dev
+  xvfb xauth x11-utils xdotool poppler-utils clang libclang-rt-14-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 instala_que_falten() {

@@ -2,6 +2,7 @@
 // first idle with the main window shown.
 #include "marca_inactivo.h"
 
+#include "slip/aplicacion.h"
 #include "slip/programa.h"
 #include "slip/ventana.h"
 
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tolvera"));
+    prepara_aplicacion();
     crea_ventanas();
     ventana->showMaximized();
     QTimer::singleShot(0, &aplicacion, &marca_inactivo);

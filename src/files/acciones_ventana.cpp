@@ -17,15 +17,23 @@ void Tventana::Button2Click()
     const QString ruta = Dialogo_archivo::guarda(this, QStringLiteral("Guardar quiniela"), filtro);
     if (ruta.isEmpty())
         return;
-    archivo_quiniela::escribe(archivo_quiniela::con_extension(ruta), registro);
+    const QString archivo = archivo_quiniela::con_extension(ruta);
+    archivo_quiniela::escribe(archivo, registro);
+    Dialogo_archivo::recuerda_carpeta_de(archivo);
 }
 
-// The file is read and checked whole before anything on screen changes.
 void Tventana::Button3Click()
 {
     const QString ruta = Dialogo_archivo::abre(this, QStringLiteral("Abrir quiniela"), filtro);
     if (ruta.isEmpty())
         return;
+    recupera(ruta);
+}
+
+// The file is read and checked whole before anything on screen changes.
+void Tventana::recupera(const QString& ruta)
+{
     const auto quiniela = registro_quiniela::descodifica(archivo_quiniela::lee(ruta, registro_quiniela::tamano));
     quiniela_en_ventanas::restaura(quiniela);
+    Dialogo_archivo::recuerda_carpeta_de(ruta);
 }

@@ -3,6 +3,7 @@
 #include "matches/HTTPGet.h"
 #include "matches/archivo_equipos.h"
 #include "matches/lista_equipos.h"
+#include "matches/ubica_equipos.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
 #include "widgets/busca_componente.h"
@@ -79,14 +80,15 @@ void Tventana_partidos::conecta()
 
 // A list that cannot be read is reported and stops the loading there: without
 // "primera.txt" the second list is not read either. The window opens anyway.
+// The working directory's lists win over the installed ones.
 void Tventana_partidos::FormCreate()
 {
     tabla_partidos->pon_ancho_columna(0, 20);
     for (int fila = 0; fila < 14; ++fila)
         tabla_partidos->pon_celda(0, fila, QString::number(fila + 1));
     Mensajes::protege([this] {
-        equipos_primera->pon_equipos(archivo_equipos::lee(QStringLiteral("primera.txt")));
-        equipos_segunda->pon_equipos(archivo_equipos::lee(QStringLiteral("segunda.txt")));
+        equipos_primera->pon_equipos(archivo_equipos::lee(ubica_equipos::ruta(QStringLiteral("primera.txt"))));
+        equipos_segunda->pon_equipos(archivo_equipos::lee(ubica_equipos::ruta(QStringLiteral("segunda.txt"))));
     });
 }
 

@@ -37,6 +37,10 @@ public:
     void coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2);
     void comprueba_repeticiones();
 
+    // Loads a bet file as "Recuperar" does once the file is chosen; also the
+    // file named on the command line. Errors are thrown for the general report.
+    void recupera(const QString& ruta);
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 

@@ -1,6 +1,8 @@
 #include "widgets/dialogo_archivo.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -9,6 +11,7 @@ namespace {
 std::optional<QString> siguiente;
 QString titulo_mostrado;
 QString filtro_mostrado;
+QString carpeta_recordada;
 
 QString pregunta(QWidget* padre, const QString& titulo, const QString& filtro, QFileDialog::AcceptMode modo)
 {
@@ -19,7 +22,7 @@ QString pregunta(QWidget* padre, const QString& titulo, const QString& filtro, Q
         siguiente.reset();
         return ruta;
     }
-    QFileDialog dialogo(padre, titulo);
+    QFileDialog dialogo(padre, titulo, Dialogo_archivo::carpeta());
     dialogo.setNameFilter(filtro);
     dialogo.setAcceptMode(modo);
     dialogo.setFileMode(QFileDialog::AnyFile);
@@ -39,6 +42,16 @@ QString Dialogo_archivo::abre(QWidget* padre, const QString& titulo, const QStri
 QString Dialogo_archivo::guarda(QWidget* padre, const QString& titulo, const QString& filtro)
 {
     return pregunta(padre, titulo, filtro, QFileDialog::AcceptSave);
+}
+
+QString Dialogo_archivo::carpeta()
+{
+    return carpeta_recordada.isEmpty() ? QDir::currentPath() : carpeta_recordada;
+}
+
+void Dialogo_archivo::recuerda_carpeta_de(const QString& ruta)
+{
+    carpeta_recordada = QFileInfo(ruta).absolutePath();
 }
 
 void Dialogo_archivo::fija_siguiente(const QString& ruta)

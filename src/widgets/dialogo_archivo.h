@@ -15,6 +15,11 @@ public:
     // The save dialog does not ask before replacing a file.
     static QString guarda(QWidget* padre, const QString& titulo, const QString& filtro);
 
+    // Both open in the folder of the last bet file saved or loaded during this
+    // run; until then in the working directory.
+    static QString carpeta();
+    static void recuerda_carpeta_de(const QString& ruta);
+
     static void fija_siguiente(const QString& ruta);
     static QString ultimo_titulo();
     static QString ultimo_filtro();

@@ -223,6 +223,7 @@ private Q_SLOTS:
         QVERIFY(Mensajes::errores_capturados().isEmpty());
         const QStringList antes = estado();
 
+        QCOMPARE(Dialogo_archivo::carpeta(), QDir::currentPath());
         guarda_como(ruta("jornada7"));
         QCOMPARE(QFileInfo(ruta("jornada7.qui")).size(), 1248);
         QCOMPARE(Dialogo_archivo::ultimo_titulo(), QStringLiteral("Guardar quiniela"));
@@ -239,6 +240,25 @@ private Q_SLOTS:
         QCOMPARE(Dialogo_archivo::ultimo_filtro(), QStringLiteral("*.qui (*.qui)"));
         QVERIFY(Mensajes::errores_capturados().isEmpty());
         QCOMPARE(estado(), antes);
+    }
+
+    // In the working directory until a slip is saved or loaded; then in that
+    // slip's folder. A cancelled or failed command moves nothing.
+    void los_dialogos_abren_en_la_carpeta_de_la_ultima_quiniela()
+    {
+        Ventanas_de_prueba ventanas;
+        QVERIFY(QDir().mkpath(ruta("guardadas")) && QDir().mkpath(ruta("otras")));
+        guarda_como(ruta("guardadas/jornada7"));
+        QCOMPARE(Dialogo_archivo::carpeta(), ruta("guardadas"));
+        QVERIFY(QFile::copy(ruta("guardadas/jornada7.qui"), ruta("otras/jornada8.qui")));
+        QDir::setCurrent(ruta("guardadas"));
+        ventana->recupera(QStringLiteral("../otras/jornada8.qui"));
+        QCOMPARE(Dialogo_archivo::carpeta(), ruta("otras"));
+        recupera(ruta("guardadas/no_existe.qui"));
+        recupera(QString());
+        guarda_como(QString());
+        QCOMPARE(Dialogo_archivo::carpeta(), ruta("otras"));
+        QCOMPARE(Mensajes::errores_capturados(), QStringList{QStringLiteral("File not found.")});
     }
 
     void cancelar_no_escribe_ni_cambia_nada()

@@ -1,11 +1,15 @@
-// The team list files: lines, code pages, and a list that is missing.
+// The team list files: lines, code pages, where they are found, and a list
+// that is missing.
 #include "apoyo/apoyo.h"
 #include "matches/archivo_equipos.h"
 #include "matches/carpeta_equipos.h"
 #include "matches/partidos.h"
+#include "matches/ubica_equipos.h"
 #include "widgets/mensajes.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -16,6 +20,13 @@ QStringList textos(std::initializer_list<const char*> lineas)
     for (const char* linea : lineas)
         resultado.append(QString::fromUtf8(linea));
     return resultado;
+}
+
+void escribe_lista(const QString& ruta, const QByteArray& contenido)
+{
+    QFile archivo(ruta);
+    QVERIFY(archivo.open(QIODevice::WriteOnly));
+    QCOMPARE(archivo.write(contenido), contenido.size());
 }
 
 QStringList entradas(const QString& lista)
@@ -75,6 +86,44 @@ private Q_SLOTS:
         QVERIFY(entradas(QStringLiteral("equipos_primera")).isEmpty());
         QVERIFY(entradas(QStringLiteral("equipos_segunda")).isEmpty());
         QVERIFY(ventana_partidos);
+    }
+
+    // The working directory first, then the first data folder that holds the
+    // list; found nowhere, the bare name, which the error report then shows.
+    void la_carpeta_de_trabajo_antes_que_las_de_datos()
+    {
+        Carpeta_equipos carpeta(QByteArray("Betis\n"), QByteArray());
+        QTemporaryDir datos;
+        const QString vacia = datos.filePath(QStringLiteral("vacia"));
+        const QString llena = datos.filePath(QStringLiteral("llena"));
+        QVERIFY(QDir().mkpath(vacia) && QDir().mkpath(llena));
+        escribe_lista(QDir(llena).filePath(QStringLiteral("primera.txt")), "Celta\n");
+        escribe_lista(QDir(llena).filePath(QStringLiteral("segunda.txt")), "Eibar\n");
+
+        const QStringList carpetas{vacia, llena};
+        QCOMPARE(ubica_equipos::ruta(QStringLiteral("primera.txt"), carpetas), QStringLiteral("primera.txt"));
+        QCOMPARE(ubica_equipos::ruta(QStringLiteral("segunda.txt"), carpetas),
+                 QDir(llena).filePath(QStringLiteral("segunda.txt")));
+        QCOMPARE(ubica_equipos::ruta(QStringLiteral("segunda.txt"), {vacia}), QStringLiteral("segunda.txt"));
+
+        // Beside the program first, then the user's XDG data folder.
+        const QByteArray xdg_anterior = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
+        QVERIFY(QFile::rename(llena, datos.filePath(QStringLiteral("tolvera"))));
+        const QStringList halladas = ubica_equipos::carpetas_de_datos();
+        QCOMPARE(halladas.value(0),
+                 QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tolvera")));
+        QCOMPARE(halladas.value(1), datos.filePath(QStringLiteral("tolvera")));
+        {
+            Ventanas_de_prueba ventanas;
+            QVERIFY(Mensajes::errores_capturados().isEmpty());
+            QCOMPARE(entradas(QStringLiteral("equipos_primera")), textos({"Betis"}));
+            QCOMPARE(entradas(QStringLiteral("equipos_segunda")), textos({"Eibar"}));
+        }
+        if (xdg_anterior.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdg_anterior);
     }
 
     void sin_segunda_solo_falta_la_segunda()

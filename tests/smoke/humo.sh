@@ -7,7 +7,9 @@ programa=$1 captura=$2 carpeta=$3 imagen=$4
 
 if [ -z "${DENTRO_DE_XVFB:-}" ]; then
   export DENTRO_DE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  # -noreset: the server would restart whenever its last client left, and a
+  # window lookup that ends just as the program connects would drop it.
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
 fi
 
 export QT_QPA_PLATFORM=xcb

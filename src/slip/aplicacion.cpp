@@ -1,0 +1,58 @@
+#include "slip/aplicacion.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QPointer>
+#include <QThreadPool>
+#include <QTranslator>
+
+namespace {
+
+QPointer<QTranslator> traduccion_qt;
+
+// Reading a PNG loads Qt's image plugins, milliseconds that the start-up need
+// not wait for: the icon is read in the background, and set once it is read.
+void pon_icono()
+{
+    QThreadPool::globalInstance()->start([] {
+        QList<QImage> imagenes;
+        for (const int lado : {48, 128, 256})
+            imagenes.append(QImage(QStringLiteral(":/escritorio/icono_%1.png").arg(lado)));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [imagenes] {
+                QIcon icono;
+                for (const QImage& imagen : imagenes)
+                    icono.addPixmap(QPixmap::fromImage(imagen));
+                QApplication::setWindowIcon(icono);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+}  // namespace
+
+void prepara_aplicacion()
+{
+    QApplication::setApplicationName(QStringLiteral("tolvera"));
+    QApplication::setApplicationVersion(QStringLiteral(TOLVERA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVERA_ID));
+    pon_icono();
+    // The windows are laid out to the pixel from the left; a translation for a
+    // right-to-left language must not mirror them.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    traduce_textos_de_qt(QLocale::system());
+}
+
+void traduce_textos_de_qt(const QLocale& idioma)
+{
+    delete traduccion_qt;
+    traduccion_qt = new QTranslator(QCoreApplication::instance());
+    if (traduccion_qt->load(idioma, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduccion_qt);
+}
