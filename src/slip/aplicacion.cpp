@@ -16,20 +16,16 @@ QPointer<QTranslator> traduccion_qt;
 
 // Reading a PNG loads Qt's image plugins, milliseconds that the start-up need
 // not wait for: the icon is read in the background, and set once it is read.
+// Window managers draw a window's own icon small (title bars, task lists);
+// the larger sizes come from the installed icons of the desktop entry, and
+// decoding them here too would cost the start-up over a megabyte.
 void pon_icono()
 {
     QThreadPool::globalInstance()->start([] {
-        QList<QImage> imagenes;
-        for (const int lado : {48, 128, 256})
-            imagenes.append(QImage(QStringLiteral(":/escritorio/icono_%1.png").arg(lado)));
+        const QImage imagen(QStringLiteral(":/escritorio/icono_48.png"));
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [imagenes] {
-                QIcon icono;
-                for (const QImage& imagen : imagenes)
-                    icono.addPixmap(QPixmap::fromImage(imagen));
-                QApplication::setWindowIcon(icono);
-            },
+            [imagen] { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(imagen))); },
             Qt::QueuedConnection);
     });
 }
