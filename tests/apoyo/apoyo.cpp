@@ -1,11 +1,13 @@
 #include "apoyo/apoyo.h"
 
 #include "common/aleatorio.h"
+#include "matches/partidos.h"
 #include "printing/impresora.h"
 #include "slip/programa.h"
 #include "slip/reloj.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
+#include "widgets/dialogo_archivo.h"
 #include "widgets/etiqueta_marcas.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
@@ -14,6 +16,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -102,6 +106,34 @@ void elige_apuestas(int apuestas)
         pulsa(vista->viewport(), entrada.center());
     }
     QTRY_VERIFY(!vista->window()->isVisible());
+}
+
+void guarda_como(const QString& ruta)
+{
+    Dialogo_archivo::fija_siguiente(ruta);
+    pulsa_boton(ventana, QStringLiteral("Button2"));
+}
+
+void recupera(const QString& ruta)
+{
+    Dialogo_archivo::fija_siguiente(ruta);
+    pulsa_boton(ventana, QStringLiteral("Button3"));
+}
+
+QStringList entradas(const QString& lista)
+{
+    QStringList textos;
+    const auto* equipos = widget_de<QListWidget>(ventana_partidos, lista);
+    for (int i = 0; i < equipos->count(); ++i)
+        textos.append(equipos->item(i)->text());
+    return textos;
+}
+
+void escribe_bytes(const QString& ruta, const QByteArray& bytes)
+{
+    QFile archivo(ruta);
+    QVERIFY(archivo.open(QIODevice::WriteOnly));
+    QCOMPARE(archivo.write(bytes), bytes.size());
 }
 
 void pulsa_marca(int partido)

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -49,6 +50,16 @@ void pulsa_celda(Trejilla* rejilla, int columna, int fila, Qt::MouseButton boton
 // Chooses the bets count in `apuestas` as a user does: opens the list and
 // clicks the entry.
 void elige_apuestas(int apuestas);
+
+// "Guardar" and "Recuperar" with the file dialog answered by `ruta`.
+void guarda_como(const QString& ruta);
+void recupera(const QString& ruta);
+
+// The entries of a team list of the matches window, in order.
+QStringList entradas(const QString& lista);
+
+// A file holding exactly `bytes`.
+void escribe_bytes(const QString& ruta, const QByteArray& bytes);
 
 // Marks match m as variable by clicking its check box.
 void pulsa_marca(int partido);

@@ -1,5 +1,6 @@
 // Bet files on disk: the extension rule, the I/O layer's texts, a failed save
 // that leaves the old file whole, and loading files that cannot be written.
+#include "apoyo/apoyo.h"
 #include "common/error.h"
 #include "files/archivo_quiniela.h"
 
@@ -24,13 +25,6 @@ QString error_de(const std::function<void()>& operacion)
         return error.texto();
     }
     return {};
-}
-
-void escribe_bytes(const QString& ruta, const QByteArray& bytes)
-{
-    QFile archivo(ruta);
-    QVERIFY(archivo.open(QIODevice::WriteOnly));
-    QCOMPARE(archivo.write(bytes), bytes.size());
 }
 
 QByteArray contenido(const QString& ruta)

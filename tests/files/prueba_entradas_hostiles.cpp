@@ -8,7 +8,6 @@
 #include "matches/partidos.h"
 #include "printing/impresora.h"
 #include "slip/ventana.h"
-#include "widgets/dialogo_archivo.h"
 #include "widgets/mensajes.h"
 
 #include <QDir>
@@ -51,13 +50,6 @@ private:
     __user_cap_header_struct cabecera_{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct antes_[2] {};
 };
-
-void escribe_bytes(const QString& ruta, const QByteArray& bytes)
-{
-    QFile archivo(ruta);
-    QVERIFY(archivo.open(QIODevice::WriteOnly));
-    QCOMPARE(archivo.write(bytes), bytes.size());
-}
 
 // What stands under a name, the name itself and not what a link leads to.
 QString clase(const QString& ruta)
@@ -105,30 +97,9 @@ QStringList nombres_en(const QTemporaryDir& carpeta)
     return QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-QStringList entradas(const QString& lista)
-{
-    QStringList textos;
-    const auto* equipos = widget_de<QListWidget>(ventana_partidos, lista);
-    for (int i = 0; i < equipos->count(); ++i)
-        textos.append(equipos->item(i)->text());
-    return textos;
-}
-
 QLineEdit* fecha()
 {
     return widget_de<QLineEdit>(ventana, QStringLiteral("fecha"));
-}
-
-void guarda_como(const QString& ruta)
-{
-    Dialogo_archivo::fija_siguiente(ruta);
-    pulsa_boton(ventana, QStringLiteral("Button2"));
-}
-
-void recupera(const QString& ruta)
-{
-    Dialogo_archivo::fija_siguiente(ruta);
-    pulsa_boton(ventana, QStringLiteral("Button3"));
 }
 
 // Files may grow to `limite` bytes only while this lives; writing past it

@@ -99,25 +99,6 @@ QStringList estado()
     return lineas;
 }
 
-void guarda_como(const QString& ruta)
-{
-    Dialogo_archivo::fija_siguiente(ruta);
-    pulsa_boton(ventana, QStringLiteral("Button2"));
-}
-
-void recupera(const QString& ruta)
-{
-    Dialogo_archivo::fija_siguiente(ruta);
-    pulsa_boton(ventana, QStringLiteral("Button3"));
-}
-
-void escribe_bytes(const QString& ruta, const QByteArray& bytes)
-{
-    QFile archivo(ruta);
-    QVERIFY(archivo.open(QIODevice::WriteOnly));
-    QCOMPARE(archivo.write(bytes), bytes.size());
-}
-
 void elige_equipo(QListWidget* lista, int entrada)
 {
     QListWidgetItem* item = lista->item(entrada);

@@ -22,22 +22,6 @@ QStringList textos(std::initializer_list<const char*> lineas)
     return resultado;
 }
 
-void escribe_lista(const QString& ruta, const QByteArray& contenido)
-{
-    QFile archivo(ruta);
-    QVERIFY(archivo.open(QIODevice::WriteOnly));
-    QCOMPARE(archivo.write(contenido), contenido.size());
-}
-
-QStringList entradas(const QString& lista)
-{
-    QStringList textos;
-    const auto* equipos = widget_de<QListWidget>(ventana_partidos, lista);
-    for (int i = 0; i < equipos->count(); ++i)
-        textos.append(equipos->item(i)->text());
-    return textos;
-}
-
 }  // namespace
 
 class Prueba_listas_equipos : public QObject {
@@ -97,8 +81,8 @@ private Q_SLOTS:
         const QString vacia = datos.filePath(QStringLiteral("vacia"));
         const QString llena = datos.filePath(QStringLiteral("llena"));
         QVERIFY(QDir().mkpath(vacia) && QDir().mkpath(llena));
-        escribe_lista(QDir(llena).filePath(QStringLiteral("primera.txt")), "Celta\n");
-        escribe_lista(QDir(llena).filePath(QStringLiteral("segunda.txt")), "Eibar\n");
+        escribe_bytes(QDir(llena).filePath(QStringLiteral("primera.txt")), "Celta\n");
+        escribe_bytes(QDir(llena).filePath(QStringLiteral("segunda.txt")), "Eibar\n");
 
         const QStringList carpetas{vacia, llena};
         QCOMPARE(ubica_equipos::ruta(QStringLiteral("primera.txt"), carpetas), QStringLiteral("primera.txt"));
