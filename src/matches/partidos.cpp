@@ -68,14 +68,12 @@ void Tventana_partidos::crea_controles()
 void Tventana_partidos::conecta()
 {
     connect(equipos_primera, &Tlista_equipos::OnClick, this,
-            [this] { Mensajes::protege([this] { equipos_primeraClick(equipos_primera); }); });
+            Mensajes::protegido([this] { equipos_primeraClick(equipos_primera); }));
     connect(equipos_segunda, &Tlista_equipos::OnClick, this,
-            [this] { Mensajes::protege([this] { equipos_primeraClick(equipos_segunda); }); });
-    connect(boton_ok, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { boton_okClick(); }); });
-    connect(boton_cancelar, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_cancelarClick(); }); });
-    connect(Boton_internet, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { Boton_internetClick(); }); });
+            Mensajes::protegido([this] { equipos_primeraClick(equipos_segunda); }));
+    connect(boton_ok, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_okClick(); }));
+    connect(boton_cancelar, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_cancelarClick(); }));
+    connect(Boton_internet, &QPushButton::clicked, this, Mensajes::protegido([this] { Boton_internetClick(); }));
 }
 
 // A list that cannot be read is reported and stops the loading there: without

@@ -23,10 +23,9 @@ void Tventana_partidos::crea_HTTPGetweb()
     HTTPGetweb->WaitThread = false;
     // A server that trickles the page must not keep "internet" dead for long.
     HTTPGetweb->plazo_segundos = 90;
-    HTTPGetweb->OnDoneString = [this](QObject* Sender, const QString& Result) {
-        Mensajes::protege([this, Sender, &Result] { HTTPGetwebDoneString(Sender, Result); });
-    };
-    HTTPGetweb->OnError = [this](QObject* Sender) { Mensajes::protege([this, Sender] { HTTPGetwebError(Sender); }); };
+    HTTPGetweb->OnDoneString = Mensajes::protegido(
+        [this](QObject* Sender, const QString& Result) { HTTPGetwebDoneString(Sender, Result); });
+    HTTPGetweb->OnError = Mensajes::protegido([this](QObject* Sender) { HTTPGetwebError(Sender); });
 }
 
 void Tventana_partidos::Boton_internetClick()

@@ -84,15 +84,13 @@ Tventana_vista_previa::Tventana_vista_previa(QWidget* padre, Impresion_previa fo
     columna->addLayout(mandos);
     columna->addWidget(vista);
 
-    connect(vista, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* impresora) {
-        Mensajes::protege([this, impresora] { vistaPaintRequested(*impresora); });
-    });
-    connect(boton_folio, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { elige(folio); }); });
-    connect(boton_quiniela, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { elige(quiniela); }); });
+    connect(vista, &QPrintPreviewWidget::paintRequested, this,
+            Mensajes::protegido([this](QPrinter* impresora) { vistaPaintRequested(*impresora); }));
+    connect(boton_folio, &QPushButton::clicked, this, Mensajes::protegido([this] { elige(folio); }));
+    connect(boton_quiniela, &QPushButton::clicked, this, Mensajes::protegido([this] { elige(quiniela); }));
     connect(ampliar, &QPushButton::clicked, vista, &QPrintPreviewWidget::zoomIn);
     connect(reducir, &QPushButton::clicked, vista, &QPrintPreviewWidget::zoomOut);
-    connect(boton_imprimir, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_imprimirClick(); }); });
+    connect(boton_imprimir, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_imprimirClick(); }));
     connect(boton_cerrar, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -56,9 +56,8 @@ Tventana_aciertos::Tventana_aciertos()
     move(106, 67);
     crea_panel();
     crea_tablas();
-    connect(boton_aciertos, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_aciertosClick(); }); });
-    connect(boton_cerrar, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { boton_cerrarClick(); }); });
+    connect(boton_aciertos, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_aciertosClick(); }));
+    connect(boton_cerrar, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_cerrarClick(); }));
     FormCreate();
 }
 

@@ -31,7 +31,7 @@ Tventana_ayuda::Tventana_ayuda(QWidget* padre)
         navegador_->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
     auto* contenido = new QPushButton(QStringLiteral("Contenido"), this);
     auto* atras = new QPushButton(QStringLiteral("Atrás"), this);
-    connect(contenido, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { muestra_indice(); }); });
+    connect(contenido, &QPushButton::clicked, this, Mensajes::protegido([this] { muestra_indice(); }));
     connect(atras, &QPushButton::clicked, navegador_, &QTextBrowser::backward);
     connect(navegador_, &QTextBrowser::backwardAvailable, atras, &QPushButton::setEnabled);
     atras->setEnabled(false);

@@ -48,9 +48,8 @@ int main(int argc, char* argv[])
     crea_ventanas();
     ventana->showMaximized();
     if (!orden.archivo.isEmpty())
-        QTimer::singleShot(0, ventana, [archivo = orden.archivo] {
-            Mensajes::protege([&archivo] { ventana->recupera(archivo); });
-        });
+        QTimer::singleShot(0, ventana,
+                           Mensajes::protegido([archivo = orden.archivo] { ventana->recupera(archivo); }));
     const int resultado = QApplication::exec();
     destruye_ventanas();
     return resultado;

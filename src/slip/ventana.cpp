@@ -181,38 +181,34 @@ void Tventana::crea_tabla_variables()
 
 void Tventana::conecta()
 {
-    connect(Button1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button1Click(); }); });
-    connect(Button4, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button4Click(); }); });
-    connect(apuestas, &QComboBox::activated, this, [this] { Mensajes::protege([this] { apuestasChange(); }); });
+    connect(Button1, &QPushButton::clicked, this, Mensajes::protegido([this] { Button1Click(); }));
+    connect(Button4, &QPushButton::clicked, this, Mensajes::protegido([this] { Button4Click(); }));
+    connect(apuestas, &QComboBox::activated, this, Mensajes::protegido([this] { apuestasChange(); }));
     // Every change of the count, the user's, "Nuevo"'s or a load's.
-    connect(apuestas, &QComboBox::currentIndexChanged, this,
-            [this] { Mensajes::protege([this] { muestra_importe(); }); });
-    connect(paginas, &Tflechas::clicked, this, [this] { Mensajes::protege([this] { paginasClick(); }); });
+    connect(apuestas, &QComboBox::currentIndexChanged, this, Mensajes::protegido([this] { muestra_importe(); }));
+    connect(paginas, &Tflechas::clicked, this, Mensajes::protegido([this] { paginasClick(); }));
     connect(configura_impresora, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { configura_impresoraClick(); }); });
-    connect(autor, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { autorClick(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button3Click(); }); });
-    connect(print1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print1Click(); }); });
-    connect(print2, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { print2Click(); }); });
+            Mensajes::protegido([this] { configura_impresoraClick(); }));
+    connect(autor, &QPushButton::clicked, this, Mensajes::protegido([this] { autorClick(); }));
+    connect(Button2, &QPushButton::clicked, this, Mensajes::protegido([this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this, Mensajes::protegido([this] { Button3Click(); }));
+    connect(print1, &QPushButton::clicked, this, Mensajes::protegido([this] { print1Click(); }));
+    connect(print2, &QPushButton::clicked, this, Mensajes::protegido([this] { print2Click(); }));
     connect(boton_vista_previa, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_vista_previaClick(); }); });
-    connect(boton_variables, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_variablesClick(); }); });
-    connect(boton_comprobar, &QPushButton::clicked, this,
-            [this] { Mensajes::protege([this] { boton_comprobarClick(); }); });
+            Mensajes::protegido([this] { boton_vista_previaClick(); }));
+    connect(boton_variables, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_variablesClick(); }));
+    connect(boton_comprobar, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_comprobarClick(); }));
     connect(tabla_variables, &Trejilla::OnMouseDown, this,
-            [this](Qt::MouseButton boton, Qt::KeyboardModifiers, int x, int y) {
-                Mensajes::protege([this, boton, x, y] { tabla_variablesMouseDown(boton, x, y); });
-            });
-    connect(ayuda, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { ayudaClick(); }); });
+            Mensajes::protegido([this](Qt::MouseButton boton, Qt::KeyboardModifiers, int x, int y) {
+                tabla_variablesMouseDown(boton, x, y);
+            }));
+    connect(ayuda, &QPushButton::clicked, this, Mensajes::protegido([this] { ayudaClick(); }));
     for (int m = 1; m <= 14; ++m) {
         auto* marca = busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m));
-        connect(marca, &QCheckBox::toggled, this,
-                [this, marca] { Mensajes::protege([this, marca] { Checkvar1Click(marca); }); });
+        connect(marca, &QCheckBox::toggled, this, Mensajes::protegido([this, marca] { Checkvar1Click(marca); }));
         auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
         connect(selector, &Tvalor1x2_doble::OnMouseDown, this,
-                [this, selector] { Mensajes::protege([this, selector] { signo1MouseDown(selector); }); });
+                Mensajes::protegido([this, selector] { signo1MouseDown(selector); }));
     }
 }
 

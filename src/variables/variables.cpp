@@ -76,11 +76,11 @@ void Tventana_variables::crea_componentes()
 void Tventana_variables::conecta()
 {
     connect(tabla_1x2, &Trejilla::OnMouseDown, this,
-            [this](Qt::MouseButton boton, Qt::KeyboardModifiers estado, int x, int y) {
-                Mensajes::protege([this, boton, estado, x, y] { tabla_1x2MouseDown(boton, estado, x, y); });
-            });
-    connect(Button3, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button3Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Mensajes::protege([this] { Button1Click(); }); });
+            Mensajes::protegido([this](Qt::MouseButton boton, Qt::KeyboardModifiers estado, int x, int y) {
+                tabla_1x2MouseDown(boton, estado, x, y);
+            }));
+    connect(Button3, &QPushButton::clicked, this, Mensajes::protegido([this] { Button3Click(); }));
+    connect(Button1, &QPushButton::clicked, this, Mensajes::protegido([this] { Button1Click(); }));
 }
 
 void Tventana_variables::FormCreate()

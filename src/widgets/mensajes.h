@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <concepts>
 #include <functional>
 
 class QWidget;
@@ -21,6 +22,16 @@ public:
     // other standard exception with what it says. Every handler a widget
     // triggers runs inside it, so that none of them ends the program.
     static void protege(const std::function<void()>& manejador);
+
+    // The same for connect(): a handler of a signal that runs inside protege
+    // and takes as many of the signal's arguments as `manejador` does.
+    template <typename Manejador>
+    static auto protegido(Manejador manejador)
+    {
+        return [manejador](auto&&... argumentos)
+                   requires std::invocable<const Manejador&, decltype(argumentos)...>
+        { protege([&] { manejador(argumentos...); }); };
+    }
 
     // Test seam: from now on messages are recorded, not shown. Each entry is
     // the text as the user would read it in the box.
