@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The team lists "primera.txt" and "segunda.txt": plain text, one team per
-// line, read from the working directory by their bare names.
+// line. Where each is read from is matches/ubica_equipos.h's to say.
 namespace archivo_equipos {
 
 // Windows-1252 as the program writes them; a user's editor may have saved
