@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -134,6 +135,19 @@ void escribe_bytes(const QString& ruta, const QByteArray& bytes)
     QFile archivo(ruta);
     QVERIFY(archivo.open(QIODevice::WriteOnly));
     QCOMPARE(archivo.write(bytes), bytes.size());
+}
+
+void elige_pdf(const QString& archivo, int puntos_por_pulgada)
+{
+    Impresora::fija_respuesta([archivo, puntos_por_pulgada](QPrinter& impresora) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(archivo);
+        impresora.setResolution(puntos_por_pulgada);
+        impresora.setPageSize(QPageSize(QPageSize::A4));
+        impresora.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+        return true;
+    });
+    pulsa_boton(ventana, QStringLiteral("configura_impresora"));
 }
 
 void pulsa_marca(int partido)

@@ -61,6 +61,9 @@ QStringList entradas(const QString& lista);
 // A file holding exactly `bytes`.
 void escribe_bytes(const QString& ruta, const QByteArray& bytes);
 
+// "Configura" answered with a PDF file on A4 with quarter-inch margins.
+void elige_pdf(const QString& archivo, int puntos_por_pulgada = 300);
+
 // Marks match m as variable by clicking its check box.
 void pulsa_marca(int partido);
 

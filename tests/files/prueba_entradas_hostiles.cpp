@@ -127,17 +127,6 @@ private:
     void (*senal_)(int);
 };
 
-// "Configura" answered with a PDF file.
-void elige_pdf(const QString& archivo)
-{
-    Impresora::fija_respuesta([archivo](QPrinter& impresora) {
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(archivo);
-        return true;
-    });
-    pulsa_boton(ventana, QStringLiteral("configura_impresora"));
-}
-
 // A list just past one of the limits, or right on it: lines of `caracteres`
 // letters up to `bytes` bytes in all.
 QByteArray lista_de(qsizetype bytes, qsizetype caracteres)

@@ -94,20 +94,6 @@ Folio folio_esperado()
     return folio;
 }
 
-// "Configura" answered with a PDF file at 300 dots per inch on A4.
-void elige_pdf(const QString& archivo)
-{
-    Impresora::fija_respuesta([archivo](QPrinter& impresora) {
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(archivo);
-        impresora.setResolution(resolucion);
-        impresora.setPageSize(QPageSize(QPageSize::A4));
-        impresora.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-        return true;
-    });
-    pulsa_boton(ventana, QStringLiteral("configura_impresora"));
-}
-
 QString programa(const char* nombre_programa)
 {
     const QString ruta = QStandardPaths::findExecutable(QString::fromLatin1(nombre_programa));
@@ -224,7 +210,7 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         QTemporaryDir carpeta;
         const QString archivo = carpeta.path() + QStringLiteral("/no/existe.pdf");
-        elige_pdf(archivo);
+        elige_pdf(archivo, resolucion);
         Mensajes::olvida();
         pulsa_boton(ventana, QStringLiteral("print2"));
         QCOMPARE(Mensajes::errores_capturados(),
@@ -240,7 +226,7 @@ private Q_SLOTS:
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("quiniela.pdf"));
         prepara_boleto();
-        elige_pdf(pdf);
+        elige_pdf(pdf, resolucion);
         Mensajes::olvida();
         pulsa_boton(ventana, QStringLiteral("print2"));
         QVERIFY2(Mensajes::errores_capturados().isEmpty(), qPrintable(Mensajes::errores_capturados().join(u'\n')));
@@ -276,7 +262,7 @@ private Q_SLOTS:
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("folio.pdf"));
         prepara_boleto();
-        elige_pdf(pdf);
+        elige_pdf(pdf, resolucion);
         Mensajes::olvida();
         pulsa_boton(ventana, QStringLiteral("print1"));
         QVERIFY2(Mensajes::errores_capturados().isEmpty(), qPrintable(Mensajes::errores_capturados().join(u'\n')));

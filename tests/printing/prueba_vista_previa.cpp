@@ -264,15 +264,7 @@ private Q_SLOTS:
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("impresion.pdf"));
         prepara_boleto();
-        Impresora::fija_respuesta([pdf](QPrinter& impresora) {
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            impresora.setResolution(resolucion);
-            impresora.setPageSize(QPageSize(QPageSize::A4));
-            impresora.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-            return true;
-        });
-        pulsa_boton(ventana, QStringLiteral("configura_impresora"));
+        elige_pdf(pdf, resolucion);
 
         QImage previa;
         bool tamano = false;
