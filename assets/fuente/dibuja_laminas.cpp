@@ -1,9 +1,9 @@
 // Draws the program's pictures and writes them as JPEG files:
 //   dibuja_laminas <folder>
 // writes quiniela.jpg (the slip), columna.jpg (one column of boxes) and the
-// two mouse legends into <folder>. The boxes come from geometria_laminas.h,
+// two mouse legends into <folder>. The boxes come from src/common/geometria_laminas.h,
 // which is also where the windows place their marks.
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 
 #include <QGuiApplication>
 #include <QImage>

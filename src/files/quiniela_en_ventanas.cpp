@@ -1,6 +1,7 @@
 #include "files/quiniela_en_ventanas.h"
 
 #include "matches/partidos.h"
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
 #include "widgets/busca_componente.h"
@@ -22,37 +23,37 @@ using registro_quiniela::Quiniela;
 
 Trejilla* tabla_partidos()
 {
-    return busca<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
+    return componente<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
 }
 
 Trejilla* tabla_1x2()
 {
-    return busca<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
+    return componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
 }
 
 Trejilla* tabla_variables()
 {
-    return busca<Trejilla>(ventana, QStringLiteral("tabla_variables"));
+    return componentes::tabla_variables(ventana);
 }
 
 QComboBox* apuestas()
 {
-    return busca<QComboBox>(ventana, QStringLiteral("apuestas"));
+    return componentes::apuestas(ventana);
 }
 
 Tvalor1x2_doble* selector(int m)
 {
-    return busca<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), m));
+    return componentes::selector(ventana, m);
 }
 
 QCheckBox* marca(int m)
 {
-    return busca<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), m));
+    return componentes::marca(ventana, m);
 }
 
 Tvalor1x2* celda(int m, int c)
 {
-    return busca<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+    return componentes::celda(ventana, m, c);
 }
 
 // Teams, match names and variable marks. Checking or unchecking a box runs
@@ -60,12 +61,12 @@ Tvalor1x2* celda(int m, int c)
 void restaura_partidos(const Quiniela& quiniela)
 {
     int k = 0;
-    for (int m = 1; m <= 14; ++m) {
+    for (int m = 1; m <= boleto::partidos; ++m) {
         const int fila = m - 1;
         tabla_partidos()->pon_celda(1, fila, quiniela.equipos_local[fila]);
         tabla_partidos()->pon_celda(2, fila, quiniela.equipos_visitante[fila]);
         const QString partido = nombre_partido(tabla_partidos()->celda(1, fila), tabla_partidos()->celda(2, fila));
-        busca<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->setText(partido);
+        componentes::etiqueta_partido(ventana, m)->setText(partido);
         if (quiniela.marcas_variables[fila]) {
             marca(m)->setChecked(true);
             tabla_1x2()->pon_celda(0, m, partido);
@@ -77,13 +78,13 @@ void restaura_partidos(const Quiniela& quiniela)
         }
     }
     // Names left from an earlier slip would stand beside empty columns.
-    for (int fila = k; fila < 14; ++fila)
+    for (int fila = k; fila < boleto::partidos; ++fila)
         tabla_variables()->pon_celda(0, fila, QString());
 }
 
 void restaura_signos(const Quiniela& quiniela)
 {
-    for (int m = 1; m <= 14; ++m) {
+    for (int m = 1; m <= boleto::partidos; ++m) {
         const int fila = m - 1;
         selector(m)->set_signo1(quiniela.signos_partido[fila]);
         tabla_1x2()->pon_celda(1, m, quiniela.porcentajes_1[fila]);
@@ -92,11 +93,11 @@ void restaura_signos(const Quiniela& quiniela)
         if (apuestas()->isEnabled() && !quiniela.signos_partido[fila].isEmpty())
             apuestas()->setEnabled(false);
     }
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
+    for (int c = 1; c <= boleto::huecos; ++c) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             const int fila = m - 1;
-            celda(m, c)->set_signo1(quiniela.signos_pagina1[c - 1][fila]);
-            celda(m, c)->set_signo2(quiniela.signos_pagina2[c - 1][fila]);
+            celda(m, c)->set_signo1(quiniela.signos_pagina1[fila][c - 1]);
+            celda(m, c)->set_signo2(quiniela.signos_pagina2[fila][c - 1]);
             tabla_variables()->pon_celda(c, fila, quiniela.variables[c - 1][fila]);
             tabla_variables()->pon_celda(c + 8, fila, quiniela.variables[c + 7][fila]);
         }
@@ -109,8 +110,8 @@ Quiniela recoge()
 {
     Quiniela quiniela;
     quiniela.indice_apuestas = apuestas()->currentIndex();
-    quiniela.fecha = busca<QLineEdit>(ventana, QStringLiteral("fecha"))->text();
-    for (int m = 1; m <= 14; ++m) {
+    quiniela.fecha = componente<QLineEdit>(ventana, QStringLiteral("fecha"))->text();
+    for (int m = 1; m <= boleto::partidos; ++m) {
         const int fila = m - 1;
         quiniela.signos_partido[fila] = selector(m)->signo1();
         quiniela.marcas_variables[fila] = marca(m)->isChecked();
@@ -120,11 +121,11 @@ Quiniela recoge()
         quiniela.porcentajes_x[fila] = tabla_1x2()->celda(2, m);
         quiniela.porcentajes_2[fila] = tabla_1x2()->celda(3, m);
     }
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
+    for (int c = 1; c <= boleto::huecos; ++c) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             const int fila = m - 1;
-            quiniela.signos_pagina1[c - 1][fila] = celda(m, c)->signo1();
-            quiniela.signos_pagina2[c - 1][fila] = celda(m, c)->signo2();
+            quiniela.signos_pagina1[fila][c - 1] = celda(m, c)->signo1();
+            quiniela.signos_pagina2[fila][c - 1] = celda(m, c)->signo2();
             quiniela.variables[c - 1][fila] = tabla_variables()->celda(c, fila);
             quiniela.variables[c + 7][fila] = tabla_variables()->celda(c + 8, fila);
         }
@@ -135,8 +136,8 @@ Quiniela recoge()
 void restaura(const Quiniela& quiniela)
 {
     apuestas()->setCurrentIndex(quiniela.indice_apuestas);
-    busca<Tflechas>(ventana, QStringLiteral("paginas"))->setEnabled(quiniela.indice_apuestas >= 3);
-    busca<QLineEdit>(ventana, QStringLiteral("fecha"))->setText(quiniela.fecha);
+    componente<Tflechas>(ventana, QStringLiteral("paginas"))->setEnabled(quiniela.indice_apuestas >= 3);
+    componente<QLineEdit>(ventana, QStringLiteral("fecha"))->setText(quiniela.fecha);
     restaura_partidos(quiniela);
     restaura_signos(quiniela);
 }

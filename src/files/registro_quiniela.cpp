@@ -109,10 +109,6 @@ int indice_leido(const QByteArray& registro)
 Quiniela::Quiniela()
 {
     signos_partido.fill(QStringLiteral("0"));
-    for (auto& columna : signos_pagina1)
-        columna.fill(QLatin1Char('0'));
-    for (auto& columna : signos_pagina2)
-        columna.fill(QLatin1Char('0'));
 }
 
 QByteArray codifica(const Quiniela& quiniela)
@@ -122,7 +118,7 @@ QByteArray codifica(const Quiniela& quiniela)
     for (int i = 0; i < 4; ++i)
         registro[en_indice + i] = static_cast<char>((indice >> (8 * i)) & 0xFF);
     pon_texto(registro, en_fecha, cabe_fecha, quiniela.fecha);
-    for (int p = 0; p < 14; ++p) {
+    for (int p = 0; p < boleto::partidos; ++p) {
         pon_texto(registro, en_signos_partido + 4 * p, cabe_signo, quiniela.signos_partido[p]);
         registro[en_marcas + p] = quiniela.marcas_variables[p] ? '\1' : '\0';
         pon_texto(registro, en_local + 21 * p, cabe_equipo, quiniela.equipos_local[p]);
@@ -131,11 +127,11 @@ QByteArray codifica(const Quiniela& quiniela)
         pon_texto(registro, en_porcentajes_x + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_x[p]));
         pon_texto(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_2[p]));
     }
-    for (int c = 0; c < 8; ++c) {
-        for (int p = 0; p < 14; ++p) {
+    for (int c = 0; c < boleto::huecos; ++c) {
+        for (int p = 0; p < boleto::partidos; ++p) {
             const int en = 14 * c + p;
-            registro[en_pagina1 + en] = ansi::a_byte(quiniela.signos_pagina1[c][p]);
-            registro[en_pagina2 + en] = ansi::a_byte(quiniela.signos_pagina2[c][p]);
+            registro[en_pagina1 + en] = ansi::a_byte(quiniela.signos_pagina1[p][c]);
+            registro[en_pagina2 + en] = ansi::a_byte(quiniela.signos_pagina2[p][c]);
             registro[en_variables1 + en] = byte_variable(quiniela.variables[c][p]);
             registro[en_variables2 + en] = byte_variable(quiniela.variables[c + 8][p]);
         }
@@ -150,7 +146,7 @@ Quiniela descodifica(const QByteArray& registro)
     Quiniela quiniela;
     quiniela.indice_apuestas = indice_leido(registro);
     quiniela.fecha = texto_en(registro, en_fecha, cabe_fecha);
-    for (int p = 0; p < 14; ++p) {
+    for (int p = 0; p < boleto::partidos; ++p) {
         quiniela.signos_partido[p] = signo_partido_valido(texto_en(registro, en_signos_partido + 4 * p, cabe_signo));
         quiniela.marcas_variables[p] = registro[en_marcas + p] == '\1';
         quiniela.equipos_local[p] = texto_en(registro, en_local + 21 * p, cabe_equipo);
@@ -159,11 +155,11 @@ Quiniela descodifica(const QByteArray& registro)
         quiniela.porcentajes_x[p] = porcentaje_leido(texto_en(registro, en_porcentajes_x + 3 * p, cabe_porcentaje));
         quiniela.porcentajes_2[p] = porcentaje_leido(texto_en(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje));
     }
-    for (int c = 0; c < 8; ++c) {
-        for (int p = 0; p < 14; ++p) {
+    for (int c = 0; c < boleto::huecos; ++c) {
+        for (int p = 0; p < boleto::partidos; ++p) {
             const int en = 14 * c + p;
-            quiniela.signos_pagina1[c][p] = signo_celda_valido(registro[en_pagina1 + en]);
-            quiniela.signos_pagina2[c][p] = signo_celda_valido(registro[en_pagina2 + en]);
+            quiniela.signos_pagina1[p][c] = signo_celda_valido(registro[en_pagina1 + en]);
+            quiniela.signos_pagina2[p][c] = signo_celda_valido(registro[en_pagina2 + en]);
             quiniela.variables[c][p] = celda_variable(registro[en_variables1 + en]);
             quiniela.variables[c + 8][p] = celda_variable(registro[en_variables2 + en]);
         }

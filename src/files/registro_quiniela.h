@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/boleto.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QString>
@@ -17,18 +19,19 @@ constexpr int tamano = 1248;
 struct Quiniela {
     int indice_apuestas = -1;
     QString fecha;
-    std::array<QString, 14> signos_partido;
-    std::array<bool, 14> marcas_variables {};
-    std::array<QString, 14> equipos_local;
-    std::array<QString, 14> equipos_visitante;
-    std::array<QString, 14> porcentajes_1;
-    std::array<QString, 14> porcentajes_x;
-    std::array<QString, 14> porcentajes_2;
-    // Bet cell of match m in slot c: the sign of bet column c and of c + 8.
-    std::array<std::array<QChar, 14>, 8> signos_pagina1;
-    std::array<std::array<QChar, 14>, 8> signos_pagina2;
+    std::array<QString, boleto::partidos> signos_partido;
+    std::array<bool, boleto::partidos> marcas_variables {};
+    std::array<QString, boleto::partidos> equipos_local;
+    std::array<QString, boleto::partidos> equipos_visitante;
+    std::array<QString, boleto::partidos> porcentajes_1;
+    std::array<QString, boleto::partidos> porcentajes_x;
+    std::array<QString, boleto::partidos> porcentajes_2;
+    // Bet cell of match m in slot c, [m - 1][c - 1]: the sign of bet column c
+    // and of c + 8.
+    boleto::Signos_pagina signos_pagina1 = boleto::pagina_sin_signos();
+    boleto::Signos_pagina signos_pagina2 = boleto::pagina_sin_signos();
     // Variables-table cell of bet column k, row r: one character or empty.
-    std::array<std::array<QString, 14>, 16> variables;
+    std::array<std::array<QString, boleto::partidos>, 16> variables;
 
     Quiniela();
     bool operator==(const Quiniela&) const = default;

@@ -4,6 +4,7 @@
 #include "matches/archivo_equipos.h"
 #include "matches/lista_equipos.h"
 #include "matches/ubica_equipos.h"
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
 #include "widgets/busca_componente.h"
@@ -82,7 +83,7 @@ void Tventana_partidos::conecta()
 void Tventana_partidos::FormCreate()
 {
     tabla_partidos->pon_ancho_columna(0, 20);
-    for (int fila = 0; fila < 14; ++fila)
+    for (int fila = 0; fila < boleto::partidos; ++fila)
         tabla_partidos->pon_celda(0, fila, QString::number(fila + 1));
     Mensajes::protege([this] {
         equipos_primera->pon_equipos(archivo_equipos::lee(ubica_equipos::ruta(QStringLiteral("primera.txt"))));
@@ -109,7 +110,7 @@ void Tventana_partidos::equipos_primeraClick(QListWidget* sender)
     tabla_partidos->pon_celda(columna, fila, entrada->text());
     if (columna == 1) {
         columna = 2;
-    } else if (fila < 13) {
+    } else if (fila < boleto::partidos - 1) {
         columna = 1;
         ++fila;
     }
@@ -119,14 +120,14 @@ void Tventana_partidos::equipos_primeraClick(QListWidget* sender)
 
 void Tventana_partidos::boton_okClick()
 {
-    auto* tabla_variables = busca<Trejilla>(ventana, QStringLiteral("tabla_variables"));
-    auto* tabla_1x2 = busca<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
+    auto* tabla_variables = componentes::tabla_variables(ventana);
+    auto* tabla_1x2 = componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
     int k = 0;
-    for (int fila = 0; fila < 14; ++fila) {
+    for (int fila = 0; fila < boleto::partidos; ++fila) {
         const int m = fila + 1;
         const QString nombre_m = nombre_partido(tabla_partidos->celda(1, fila), tabla_partidos->celda(2, fila));
-        busca<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->setText(nombre_m);
-        if (busca<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), m))->isChecked()) {
+        componentes::etiqueta_partido(ventana, m)->setText(nombre_m);
+        if (componentes::marca(ventana, m)->isChecked()) {
             tabla_variables->pon_celda(0, k, nombre_m);
             ++k;
             tabla_1x2->pon_celda(0, m, nombre_m);
@@ -142,7 +143,7 @@ void Tventana_partidos::boton_cancelarClick()
 
 void Tventana_partidos::vacia_equipos()
 {
-    for (int fila = 0; fila < 14; ++fila) {
+    for (int fila = 0; fila < boleto::partidos; ++fila) {
         tabla_partidos->pon_celda(1, fila, QString());
         tabla_partidos->pon_celda(2, fila, QString());
     }

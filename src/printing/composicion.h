@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/boleto.h"
+
 #include <QChar>
 #include <QString>
 
@@ -62,14 +64,14 @@ using Composicion = std::vector<Operacion>;
 // bet cell, [match - 1][column slot - 1]; '0', '1', 'x' or '2'.
 struct Boleto {
     int apuestas = 2;
-    std::array<std::array<QChar, 8>, 14> signo1 {};
-    std::array<std::array<QChar, 8>, 14> signo2 {};
+    boleto::Signos_pagina signo1 = boleto::pagina_sin_signos();
+    boleto::Signos_pagina signo2 = boleto::pagina_sin_signos();
 };
 
 // Column slots printed per block: all eight from 8 bets up.
 inline int columnas_impresas(int apuestas)
 {
-    return apuestas < 8 ? apuestas : 8;
+    return apuestas < boleto::huecos ? apuestas : boleto::huecos;
 }
 
 // Printer dots per centimetre, never rounded themselves.

@@ -79,7 +79,7 @@ private:
     // Beside copy 1 only; "1x2" gives three marks, "0" none.
     void signos_base()
     {
-        for (int m = 1; m <= 14; ++m) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             const QString& texto = folio_.selectores[m - 1];
             const int y = fila_signos(m);
             if (texto.contains(QLatin1Char('1')))
@@ -96,7 +96,7 @@ private:
     {
         const int x0 = R(3.5L * kx_);
         const int x_etiqueta = x0 + R(3.15L * kx_);
-        for (int m = 1; m <= 14; ++m) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             const int y = R(m * ky_ * 0.515L + 5 * ky_);
             const QString& nombre = folio_.partidos[m - 1];
             escribe(x0, y, nombre);
@@ -112,7 +112,7 @@ private:
     {
         const Boleto& boleto = folio_.boleto;
         for (int c = 1; c <= columnas_impresas(boleto.apuestas); ++c) {
-            for (int m = 1; m <= 14; ++m) {
+            for (int m = 1; m <= boleto::partidos; ++m) {
                 const int y = fila_signos(m);
                 int x = 0;
                 if (x_signo(boleto.signo1[m - 1][c - 1], c, kx_, x))
@@ -126,7 +126,7 @@ private:
     void marcas_variables()
     {
         const int x = R(17.38L * kx_);
-        for (int m = 1; m <= 14; ++m) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             if (!folio_.variables[m - 1])
                 continue;
             escribe(x, fila_signos(m), marca);

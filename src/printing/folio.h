@@ -8,9 +8,9 @@ namespace impresion {
 struct Folio {
     Boleto boleto;
     QString fecha;
-    std::array<QString, 14> partidos;    // names, empty for no match
-    std::array<QString, 14> selectores;  // base sign or set of signs
-    std::array<bool, 14> variables {};   // variable marks
+    std::array<QString, boleto::partidos> partidos;    // names, empty for no match
+    std::array<QString, boleto::partidos> selectores;  // base sign or set of signs
+    std::array<bool, boleto::partidos> variables {};   // variable marks
 };
 
 // The whole slip on a plain sheet: the slip picture (twice from 9 bets up),

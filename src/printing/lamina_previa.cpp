@@ -1,6 +1,6 @@
 #include "printing/lamina_previa.h"
 
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 #include "printing/quiniela.h"
 
 #include <vector>
@@ -46,8 +46,8 @@ std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy)
     std::vector<std::pair<long double, long double>> horizontal;
     std::vector<std::pair<long double, long double>> vertical;
     const QString signos = QStringLiteral("1x2");
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
+    for (int c = 1; c <= boleto::huecos; ++c) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             for (int s = 0; s < 3; ++s) {
                 // A slip with this one sign: the print's only dot.
                 Boleto boleto;

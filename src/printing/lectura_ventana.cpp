@@ -1,6 +1,7 @@
 #include "printing/lectura_ventana.h"
 
 #include "common/jpeg.h"
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
@@ -26,10 +27,9 @@ impresion::Boleto lee_boleto(const Tventana& ventana)
 {
     impresion::Boleto boleto;
     boleto.apuestas = ventana.numero_apuestas();
-    for (int m = 1; m <= 14; ++m) {
-        for (int c = 1; c <= 8; ++c) {
-            const auto* celda = busca<Tvalor1x2>(
-                &ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        for (int c = 1; c <= boleto::huecos; ++c) {
+            const auto* celda = componentes::celda(&ventana, m, c);
             boleto.signo1[m - 1][c - 1] = celda->signo1();
             boleto.signo2[m - 1][c - 1] = celda->signo2();
         }
@@ -41,13 +41,11 @@ impresion::Folio lee_folio(const Tventana& ventana)
 {
     impresion::Folio folio;
     folio.boleto = lee_boleto(ventana);
-    folio.fecha = busca<QLineEdit>(&ventana, QStringLiteral("fecha"))->text();
-    for (int m = 1; m <= 14; ++m) {
-        folio.partidos[m - 1] = busca<QLabel>(&ventana, nombre(QStringLiteral("partido"), m))->text();
-        folio.selectores[m - 1] =
-            busca<Tvalor1x2_doble>(&ventana, nombre(QStringLiteral("signo"), m))->signo1();
-        folio.variables[m - 1] =
-            busca<QCheckBox>(&ventana, nombre(QStringLiteral("checkvar"), m))->isChecked();
+    folio.fecha = componente<QLineEdit>(&ventana, QStringLiteral("fecha"))->text();
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        folio.partidos[m - 1] = componentes::etiqueta_partido(&ventana, m)->text();
+        folio.selectores[m - 1] = componentes::selector(&ventana, m)->signo1();
+        folio.variables[m - 1] = componentes::marca(&ventana, m)->isChecked();
     }
     return folio;
 }

@@ -31,7 +31,7 @@ Composicion composicion_quiniela(const Boleto& boleto, int dx, int dy)
 
     Composicion operaciones {Relleno_negro {}};
     for (int c = 1; c <= columnas_impresas(boleto.apuestas); ++c) {
-        for (int m = 1; m <= 14; ++m) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             const int y = R(m * ky * 0.505L + ky * 5.17L);
             int x = 0;
             if (izquierda_caja(boleto.signo1[m - 1][c - 1], c, kx, x))

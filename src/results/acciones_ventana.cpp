@@ -2,8 +2,8 @@
 #include "slip/ventana.h"
 
 #include "results/aciertos.h"
+#include "slip/componentes.h"
 #include "widgets/busca_componente.h"
-#include "widgets/componentevalor1x2.h"
 #include "widgets/rejilla.h"
 
 #include <QLabel>
@@ -22,15 +22,11 @@ QString texto_signo(QChar signo)
 // the results and the totals stay as the window was last closed.
 void Tventana::boton_comprobarClick()
 {
-    auto* tabla = busca<Trejilla>(ventana_aciertos, QStringLiteral("tabla_aciertos"));
-    for (int m = 1; m <= 14; ++m)
-        tabla->pon_celda(0, m, busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->text());
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
-            const Tvalor1x2* apuesta = celda(m, c);
-            tabla->pon_celda(c, m, texto_signo(apuesta->signo1()));
-            tabla->pon_celda(c + 8, m, texto_signo(apuesta->signo2()));
-        }
+    auto* tabla = componente<Trejilla>(ventana_aciertos, QStringLiteral("tabla_aciertos"));
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        tabla->pon_celda(0, m, componentes::etiqueta_partido(this, m)->text());
+        for (int k = 1; k <= boleto::columnas; ++k)
+            tabla->pon_celda(k, m, texto_signo(componentes::signo_de_columna(this, m, k)));
     }
     ventana_aciertos->exec();
 }

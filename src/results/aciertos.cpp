@@ -1,6 +1,7 @@
 #include "results/aciertos.h"
 
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2doble.h"
@@ -116,7 +117,7 @@ void Tventana_aciertos::crea_tablas()
 void Tventana_aciertos::FormCreate()
 {
     tabla_aciertos->pon_ancho_columna(0, ancho_nombres);
-    for (int c = 1; c <= 16; ++c)
+    for (int c = 1; c <= boleto::columnas; ++c)
         tabla_aciertos->pon_celda(c, 0, QStringLiteral(" ") + QString::number(c));
     tabla_aciertos_finales->pon_ancho_columna(0, ancho_nombres);
     tabla_aciertos_finales->pon_celda(0, 0, titulo_totales);
@@ -128,14 +129,14 @@ void Tventana_aciertos::FormCreate()
 // ones win a category, each the one of its own hits.
 void Tventana_aciertos::boton_aciertosClick()
 {
-    std::array<QString, 14> resultados;
-    for (int m = 1; m <= 14; ++m)
-        resultados[m - 1] = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m))->signo1().toUpper();
+    std::array<QString, boleto::partidos> resultados;
+    for (int m = 1; m <= boleto::partidos; ++m)
+        resultados[m - 1] = componentes::selector(this, m)->signo1().toUpper();
     const int apuestas = ventana->numero_apuestas();
-    std::array<int, 15> columnas_con {};
+    std::array<int, boleto::partidos + 1> columnas_con {};
     for (int c = 1; c <= apuestas; ++c) {
         int aciertos = 0;
-        for (int m = 1; m <= 14; ++m)
+        for (int m = 1; m <= boleto::partidos; ++m)
             if (tabla_aciertos->celda(c, m) == resultados[m - 1])
                 ++aciertos;
         tabla_aciertos_finales->pon_celda(c, 0, QString::number(aciertos));
@@ -151,7 +152,7 @@ void Tventana_aciertos::boton_cerrarClick()
 
 void Tventana_aciertos::vacia_resultado(int partido)
 {
-    busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), partido))->set_signo1(QStringLiteral("0"));
+    componentes::selector(this, partido)->set_signo1(QStringLiteral("0"));
 }
 
 void Tventana_aciertos::vacia_totales()

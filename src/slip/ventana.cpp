@@ -1,11 +1,11 @@
 #include "slip/ventana.h"
 
 #include "common/aleatorio.h"
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 #include "slip/ayuda.h"
+#include "slip/componentes.h"
 #include "slip/importe.h"
 #include "slip/reloj.h"
-#include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/controles.h"
@@ -61,13 +61,7 @@ int Tventana::numero_apuestas() const
 
 QPoint Tventana::posicion_celda(int partido, int columna)
 {
-    return {imagen_izquierda + 158 + 40 * (columna - 1),
-            imagen_arriba + 64 + 18 * partido - qMax(0, partido - 11)};
-}
-
-Tvalor1x2* Tventana::celda(int partido, int columna) const
-{
-    return busca<Tvalor1x2>(this, nombre(QStringLiteral("signo"), partido, QStringLiteral("_col"), columna));
+    return {imagen_izquierda + laminas::celda_izquierda(columna), imagen_arriba + laminas::celda_arriba(partido)};
 }
 
 void Tventana::crea_panel()
@@ -99,21 +93,21 @@ void Tventana::crea_boleto()
     numeros.setBold(true);
     // Every row number is four characters of a fixed-pitch font.
     const QSize tamano_numero = QFontMetrics(numeros).size(0, QStringLiteral("..14"));
-    for (int m = 1; m <= 14; ++m) {
+    for (int m = 1; m <= boleto::partidos; ++m) {
         const int fila = posicion_celda(m, 1).y();
         auto* partido = new Tetiqueta_partido(this);
-        partido->setObjectName(nombre(QStringLiteral("partido"), m));
+        partido->setObjectName(componentes::nombre_etiqueta_partido(m));
         partido->setGeometry(imagen_izquierda + 19, fila + 5, 110, 14);
 
         const QString numero = (m < 10 ? QStringLiteral("...") : QStringLiteral("..")) + QString::number(m);
         auto* label = new QLabel(numero, this);
-        label->setObjectName(nombre(QStringLiteral("Label"), m == 1 ? 1 : m + 1));
+        label->setObjectName(componentes::nombre_numero_partido(m));
         label->setFont(numeros);
         sobre_papel(label);
         label->setGeometry(QRect(QPoint(imagen_izquierda + 130, fila + 6), tamano_numero));
 
         auto* marca = new QCheckBox(this);
-        marca->setObjectName(nombre(QStringLiteral("Checkvar"), m));
+        marca->setObjectName(componentes::nombre_marca(m));
         marca->setProperty("Tag", m);
         marca->setGeometry(imagen_izquierda + laminas::marca_variable_izquierda, fila + 4, 16, 16);
         sobre_papel(marca);
@@ -203,12 +197,12 @@ void Tventana::conecta()
                 tabla_variablesMouseDown(boton, x, y);
             }));
     connect(ayuda, &QPushButton::clicked, this, Mensajes::protegido([this] { ayudaClick(); }));
-    for (int m = 1; m <= 14; ++m) {
-        auto* marca = busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m));
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        auto* marca = componentes::marca(this, m);
         connect(marca, &QCheckBox::toggled, this, Mensajes::protegido([this, marca] { Checkvar1Click(marca); }));
-        auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+        auto* selector = componentes::selector(this, m);
         connect(selector, &Tvalor1x2_doble::OnMouseDown, this,
-                Mensajes::protegido([this, selector] { signo1MouseDown(selector); }));
+                Mensajes::protegido([this, selector, m] { signo1MouseDown(selector, m); }));
     }
 }
 
@@ -218,10 +212,10 @@ void Tventana::FormCreate()
 {
     aleatorio::calienta(reloj::milisegundos());
     tabla_variables->pon_ancho_columna(0, 180);
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
+    for (int c = 1; c <= boleto::huecos; ++c) {
+        for (int m = 1; m <= boleto::partidos; ++m) {
             auto* celda = new Tvalor1x2(this);
-            celda->setObjectName(nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+            celda->setObjectName(componentes::nombre_celda(m, c));
             celda->move(posicion_celda(m, c));
             celda->raise();
             celda->setTag(1);

@@ -51,7 +51,7 @@ private:
     void apuestasChange();
     void muestra_importe();
     void paginasClick();
-    void signo1MouseDown(Tvalor1x2_doble* sender);
+    void signo1MouseDown(Tvalor1x2_doble* sender, int partido);
     void Button4Click();
     void configura_impresoraClick();
     void autorClick();
@@ -70,7 +70,6 @@ private:
     void crea_mandos();
     void crea_tabla_variables();
     void conecta();
-    Tvalor1x2* celda(int partido, int columna) const;
 
     QWidget* Panel1;
     QPushButton* Button4;

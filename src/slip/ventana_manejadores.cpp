@@ -6,8 +6,8 @@
 #include "printing/impresora.h"
 #include "results/aciertos.h"
 #include "slip/ayuda.h"
+#include "slip/componentes.h"
 #include "slip/importe.h"
-#include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/flechas.h"
@@ -27,23 +27,20 @@ void Tventana::Button1Click()
     apuestas->setCurrentIndex(-1);
     apuestas->setEnabled(true);
     ventana_partidos->vacia_equipos();
-    for (int m = 1; m <= 14; ++m) {
-        auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        auto* selector = componentes::selector(this, m);
         selector->set_signo1(QStringLiteral("0"));
         selector->setEnabled(true);
         selector->setTag(0);
-        busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->clear();
-        busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m))->setChecked(false);
+        componentes::etiqueta_partido(this, m)->clear();
+        componentes::marca(this, m)->setChecked(false);
         tabla_variables->vacia_fila(m - 1);
         ventana_aciertos->vacia_resultado(m);
     }
     ventana_aciertos->vacia_totales();
-    for (int c = 1; c <= 8; ++c) {
-        for (int m = 1; m <= 14; ++m) {
-            celda(m, c)->set_signo1(QLatin1Char('0'));
-            celda(m, c)->set_signo2(QLatin1Char('0'));
-        }
-    }
+    for (int k = 1; k <= boleto::columnas; ++k)
+        for (int m = 1; m <= boleto::partidos; ++m)
+            componentes::pon_signo_de_columna(this, m, k, boleto::sin_signo);
 }
 
 // A match without a name cannot be variable. Marking or unmarking blanks the
@@ -52,17 +49,15 @@ void Tventana::Checkvar1Click(QCheckBox* sender)
 {
     const int m = sender->property("Tag").toInt();
     const bool marcada = sender->isChecked();
-    if (busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->text().isEmpty()) {
+    if (componentes::etiqueta_partido(this, m)->text().isEmpty()) {
         sender->setChecked(false);
         return;
     }
-    auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), m));
+    auto* selector = componentes::selector(this, m);
     selector->set_signo1(QStringLiteral("0"));
     selector->setTag(marcada ? 1 : 0);
-    for (int c = 1; c <= 8; ++c) {
-        celda(m, c)->set_signo1(QLatin1Char('0'));
-        celda(m, c)->set_signo2(QLatin1Char('0'));
-    }
+    for (int k = 1; k <= boleto::columnas; ++k)
+        componentes::pon_signo_de_columna(this, m, k, boleto::sin_signo);
 }
 
 void Tventana::apuestasChange()
@@ -79,14 +74,14 @@ void Tventana::paginasClick()
 {
     Label_pagina->setText(paginas->posicion() == 1 ? QStringLiteral("1") : QStringLiteral("2"));
     const QChar pagina = Label_pagina->text().at(0);
-    for (int c = 1; c <= 8; ++c)
-        for (int m = 1; m <= 14; ++m)
-            celda(m, c)->set_pagina(pagina);
+    for (int c = 1; c <= boleto::huecos; ++c)
+        for (int m = 1; m <= boleto::partidos; ++m)
+            componentes::celda(this, m, c)->set_pagina(pagina);
 }
 
 // Runs after the selector has already taken its new sign; the base sign is
 // copied into every played column and the bets count is frozen from now on.
-void Tventana::signo1MouseDown(Tvalor1x2_doble* sender)
+void Tventana::signo1MouseDown(Tvalor1x2_doble* sender, int partido)
 {
     if (apuestas->currentIndex() == -1) {
         Mensajes::muestra(sin_apuestas);
@@ -95,13 +90,8 @@ void Tventana::signo1MouseDown(Tvalor1x2_doble* sender)
     }
     apuestas->setEnabled(false);
     const QChar signo = sender->signo1().at(0);
-    const QString raiz = sender->objectName() + QStringLiteral("_col");
-    for (int k = 1; k <= numero_apuestas(); ++k) {
-        if (k <= 8)
-            busca<Tvalor1x2>(this, nombre(raiz, k))->set_signo1(signo);
-        else
-            busca<Tvalor1x2>(this, nombre(raiz, k - 8))->set_signo2(signo);
-    }
+    for (int k = 1; k <= numero_apuestas(); ++k)
+        componentes::pon_signo_de_columna(this, partido, k, signo);
 }
 
 void Tventana::Button4Click()

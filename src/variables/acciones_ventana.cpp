@@ -1,6 +1,7 @@
 // The main window's handlers of the variable distribution: opening the
 // percentages window, placing one variable match's signs, hand edits of the
 // variables table and the repeated-column check.
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 
 #include "variables/repeticiones.h"
@@ -19,33 +20,9 @@
 
 namespace {
 
-constexpr int partidos = 14;
-
 Trejilla* tabla_1x2()
 {
-    return busca<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
-}
-
-using Celdas = std::array<Tvalor1x2*, 8>;
-
-// The eight bet cells of a match, found once for all its columns.
-Celdas celdas_de(const Tventana* principal, int partido)
-{
-    const QString raiz = nombre(QStringLiteral("signo"), partido) + QStringLiteral("_col");
-    Celdas celdas{};
-    for (int c = 1; c <= 8; ++c)
-        celdas[static_cast<std::size_t>(c - 1)] = busca<Tvalor1x2>(principal, nombre(raiz, c));
-    return celdas;
-}
-
-// Bet column k: the page-1 sign of slot k up to 8, the page-2 sign of slot
-// k - 8 above.
-void escribe_columna(const Celdas& celdas, int k, QChar signo)
-{
-    if (k <= 8)
-        celdas[static_cast<std::size_t>(k - 1)]->set_signo1(signo);
-    else
-        celdas[static_cast<std::size_t>(k - 9)]->set_signo2(signo);
+    return componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2"));
 }
 
 // The variables table writes the draw as a capital X; the bet cells keep it
@@ -60,7 +37,7 @@ QString texto_de_tabla(QChar signo)
 int partido_de_nombre(const QString& nombre_partido)
 {
     const Trejilla* porcentajes = tabla_1x2();
-    for (int m = 1; m <= partidos; ++m)
+    for (int m = 1; m <= boleto::partidos; ++m)
         if (porcentajes->celda(0, m) == nombre_partido)
             return m;
     return 0;
@@ -83,9 +60,9 @@ QChar signo_de_boton(Qt::MouseButton boton)
 void Tventana::boton_variablesClick()
 {
     Trejilla* porcentajes = tabla_1x2();
-    for (int m = 1; m <= partidos; ++m) {
-        if (busca<QCheckBox>(this, nombre(QStringLiteral("checkvar"), m))->isChecked())
-            porcentajes->pon_celda(0, m, busca<QLabel>(this, nombre(QStringLiteral("partido"), m))->text());
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        if (componentes::marca(this, m)->isChecked())
+            porcentajes->pon_celda(0, m, componentes::etiqueta_partido(this, m)->text());
         else
             porcentajes->vacia_fila(m);
     }
@@ -101,7 +78,7 @@ void Tventana::boton_variablesClick()
 void Tventana::coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2)
 {
     const reparto::Cuentas cuentas{c1, cx, c2};
-    auto* selector = busca<Tvalor1x2_doble>(this, nombre(QStringLiteral("signo"), partido));
+    auto* selector = componentes::selector(this, partido);
     const QString juego = reparto::juego_de_signos(cuentas);
     if (!juego.isEmpty())
         selector->set_signo1(juego);
@@ -115,13 +92,12 @@ void Tventana::coloca_variables(const QString& nombre_partido, int partido, int 
 
     const int n = numero_apuestas();
     const std::vector<char> signos = reparto::coloca_signos(cuentas, n);
-    const Celdas celdas = celdas_de(this, partido);
     for (int k = 1; k <= n; ++k) {
         const QChar signo = QLatin1Char(signos[static_cast<std::size_t>(k - 1)]);
         if (signo == QChar())
             continue;
         tabla_variables->pon_celda(k, fila, texto_de_tabla(signo));
-        escribe_columna(celdas, k, signo);
+        componentes::pon_signo_de_columna(this, partido, k, signo);
     }
 }
 
@@ -144,7 +120,7 @@ void Tventana::tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y)
     if (partido == 0)
         return;
     tabla_variables->pon_celda(k, fila, texto_de_tabla(signo));
-    escribe_columna(celdas_de(this, partido), k, signo);
+    componentes::pon_signo_de_columna(this, partido, k, signo);
     comprueba_repeticiones();
 }
 

@@ -1,5 +1,6 @@
 #include "variables/variables.h"
 
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "variables/porcentajes.h"
 #include "widgets/busca_componente.h"
@@ -21,7 +22,7 @@ namespace {
 
 constexpr int ancho_ventana = 375;
 constexpr int alto_ventana = 299;
-constexpr int partidos = 14;
+constexpr int partidos = boleto::partidos;
 
 void bisel(QWidget* padre, const QString& nombre, QRect sitio)
 {
@@ -138,7 +139,7 @@ void Tventana_variables::tabla_1x2MouseDown(Qt::MouseButton boton, Qt::KeyboardM
 void Tventana_variables::Button3Click()
 {
     const int n = ventana->numero_apuestas();
-    auto* tabla_variables = busca<Trejilla>(ventana, QStringLiteral("tabla_variables"));
+    auto* tabla_variables = componentes::tabla_variables(ventana);
     for (int fila = 0; fila < tabla_variables->filas(); ++fila)
         tabla_variables->vacia_fila(fila);
     for (int m = 1; m <= partidos; ++m) {

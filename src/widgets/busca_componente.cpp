@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QPointer>
 
+#include <stdexcept>
+
 namespace {
 
 // Names are looked up in hot loops (112 bet cells per print or distribution),
@@ -41,4 +43,11 @@ QWidget* busca_componente(const QWidget* ventana, const QString& nombre)
     reconstruye(ventana, indice);
     encontrado = indice.constFind(clave);
     return encontrado != indice.constEnd() ? encontrado->data() : nullptr;
+}
+
+void falta_componente(const QWidget* ventana, const QString& nombre)
+{
+    const QString de_ventana = ventana ? ventana->objectName() : QStringLiteral("(ninguna)");
+    throw std::logic_error(QStringLiteral("Falta el componente %1 en la ventana %2")
+                               .arg(nombre, de_ventana).toStdString());
 }

@@ -3,11 +3,14 @@
 #include "common/aleatorio.h"
 #include "matches/partidos.h"
 #include "printing/impresora.h"
+#include "slip/componentes.h"
 #include "slip/programa.h"
 #include "slip/reloj.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
 #include "widgets/dialogo_archivo.h"
+#include "widgets/componentevalor1x2.h"
+#include "widgets/componentevalor1x2doble.h"
 #include "widgets/etiqueta_marcas.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <stdexcept>
 
 Ventanas_de_prueba::Ventanas_de_prueba()
 {
@@ -47,6 +52,49 @@ QWidget* widget(const QWidget* ventana, const QString& nombre)
         qFatal("no widget named %s", qPrintable(nombre));
     return encontrado;
 }
+
+namespace prueba {
+
+namespace {
+
+template <typename F>
+auto o_fallo(F&& busca_en_ventana)
+{
+    try {
+        return busca_en_ventana();
+    } catch (const std::logic_error& fallo) {
+        qFatal("%s", fallo.what());
+    }
+}
+
+}  // namespace
+
+Tvalor1x2* celda(int partido, int hueco)
+{
+    return o_fallo([&] { return componentes::celda(ventana, partido, hueco); });
+}
+
+Tvalor1x2_doble* selector(int partido, const QWidget* en)
+{
+    return o_fallo([&] { return componentes::selector(en ? en : ventana, partido); });
+}
+
+QCheckBox* marca(int partido)
+{
+    return o_fallo([&] { return componentes::marca(ventana, partido); });
+}
+
+QLabel* etiqueta_partido(int partido)
+{
+    return o_fallo([&] { return componentes::etiqueta_partido(ventana, partido); });
+}
+
+QChar signo_de_columna(int partido, int columna)
+{
+    return o_fallo([&] { return componentes::signo_de_columna(ventana, partido, columna); });
+}
+
+}  // namespace prueba
 
 QString solapado(const QWidget* widget)
 {
@@ -77,7 +125,7 @@ void pulsa_signo(Tetiqueta_marcas* marcas, QChar signo)
 
 void pulsa_selector(int partido, QChar signo)
 {
-    pulsa_signo(widget_de<Tetiqueta_marcas>(ventana, nombre(QStringLiteral("signo"), partido)), signo);
+    pulsa_signo(prueba::selector(partido), signo);
 }
 
 void pulsa_celda(Trejilla* rejilla, int columna, int fila, Qt::MouseButton boton)
@@ -152,7 +200,7 @@ void elige_pdf(const QString& archivo, int puntos_por_pulgada)
 
 void pulsa_marca(int partido)
 {
-    auto* marca = widget_de<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), partido));
+    auto* marca = prueba::marca(partido);
     pulsa(marca, marca->rect().center());
 }
 

@@ -9,9 +9,13 @@
 
 #include <functional>
 
+class QCheckBox;
+class QLabel;
 class QWidget;
 class Tetiqueta_marcas;
 class Trejilla;
+class Tvalor1x2;
+class Tvalor1x2_doble;
 
 // Creates the four windows as the program does, with the random generator at
 // seed 0, no warm-up draws, messages captured and no printer chosen; ends them
@@ -31,6 +35,17 @@ T* widget_de(const QWidget* ventana, const QString& nombre)
 {
     return qobject_cast<T*>(widget(ventana, nombre));
 }
+
+// The slip's widgets as the program names them, on the main window unless
+// another is given. A missing one ends the test run, naming it.
+namespace prueba {
+Tvalor1x2* celda(int partido, int hueco);
+Tvalor1x2_doble* selector(int partido, const QWidget* en = nullptr);
+QCheckBox* marca(int partido);
+QLabel* etiqueta_partido(int partido);
+// The sign of bet column 1..16, whichever page holds it.
+QChar signo_de_columna(int partido, int columna);
+}  // namespace prueba
 
 // The name of the first other widget of the same parent that this one
 // overlaps, or nothing.

@@ -33,7 +33,7 @@ void comprueba(const registro_quiniela::Quiniela& quiniela)
     }
     for (int c = 0; c < 8; ++c)
         for (int m = 0; m < 14; ++m)
-            exige(signo_de_celda(quiniela.signos_pagina1[c][m]) && signo_de_celda(quiniela.signos_pagina2[c][m]));
+            exige(signo_de_celda(quiniela.signos_pagina1[m][c]) && signo_de_celda(quiniela.signos_pagina2[m][c]));
     for (const auto& columna : quiniela.variables)
         for (const QString& celda : columna)
             exige(celda.size() <= 1);

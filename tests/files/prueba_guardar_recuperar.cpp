@@ -79,8 +79,8 @@ QStringList estado()
         QStringLiteral("fecha=") + fecha()->text(),
     };
     for (int m = 1; m <= 14; ++m) {
-        const auto* selector = widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), m));
-        const auto* marca = widget_de<QCheckBox>(ventana, nombre(QStringLiteral("checkvar"), m));
+        const auto* selector = prueba::selector(m);
+        const auto* marca = prueba::marca(m);
         lineas.append(QStringLiteral("%1: %2 | %3 [%4] tag %5 | marca %6")
                           .arg(m)
                           .arg(texto_de(ventana, nombre(QStringLiteral("partido"), m)), selector->signo1(),
@@ -88,8 +88,8 @@ QStringList estado()
                           .arg(selector->Tag())
                           .arg(marca->isChecked()));
         for (int c = 1; c <= 8; ++c) {
-            const auto* celda = widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
-            lineas.append(nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c) + QLatin1Char('=')
+            const auto* celda = prueba::celda(m, c);
+            lineas.append(celda->objectName() + QLatin1Char('=')
                           + celda->signo1() + celda->signo2() + QLatin1Char('[') + celda->Caption() + QLatin1Char(']'));
         }
     }

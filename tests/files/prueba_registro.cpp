@@ -57,12 +57,12 @@ private Q_SLOTS:
         quiniela.equipos_local[0] = QStringLiteral("Alcor");
         quiniela.equipos_visitante[0] = QStringLiteral("Brenes");
         for (int c = 0; c < 8; ++c)
-            quiniela.signos_pagina1[c][0] = QLatin1Char('1');
+            quiniela.signos_pagina1[0][c] = QLatin1Char('1');
         quiniela.marcas_variables[1] = true;
         quiniela.porcentajes_1[1] = QStringLiteral("50");
         quiniela.porcentajes_x[1] = QStringLiteral("30");
         quiniela.porcentajes_2[1] = QStringLiteral("20");
-        quiniela.signos_pagina1[0][1] = QLatin1Char('x');
+        quiniela.signos_pagina1[1][0] = QLatin1Char('x');
         quiniela.variables[0][0] = QStringLiteral("X");
 
         QByteArray esperado = registro_vacio();
@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         Quiniela quiniela;
         quiniela.indice_apuestas = 6;
-        quiniela.signos_pagina2[7][13] = QLatin1Char('2');
+        quiniela.signos_pagina2[13][7] = QLatin1Char('2');
         quiniela.signos_pagina2[0][0] = QLatin1Char('x');
         quiniela.variables[15][13] = QStringLiteral("2");
         quiniela.variables[8][0] = QStringLiteral("1");
@@ -173,8 +173,11 @@ private Q_SLOTS:
         pon(registro, 12, bytes({0x00}));
         pon(registro, 16, bytes({0x02, 'x', '2'}));
         const Quiniela leida = registro_quiniela::descodifica(registro);
-        QCOMPARE(QString(leida.signos_pagina1[0].data(), 7), QStringLiteral("0000" "1x2"));
-        QCOMPARE(leida.signos_pagina2[7][13], QLatin1Char('0'));
+        QString slot1;
+        for (int p = 0; p < 7; ++p)
+            slot1 += leida.signos_pagina1[p][0];
+        QCOMPARE(slot1, QStringLiteral("0000" "1x2"));
+        QCOMPARE(leida.signos_pagina2[13][7], QLatin1Char('0'));
         QCOMPARE(leida.signos_partido[0], QStringLiteral("0"));
         QCOMPARE(leida.signos_partido[1], QStringLiteral("0"));
         QCOMPARE(leida.signos_partido[2], QStringLiteral("0"));

@@ -86,7 +86,7 @@ THTTPGet* HTTPGetweb()
 
 QString partido(int m)
 {
-    return widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->text();
+    return prueba::etiqueta_partido(m)->text();
 }
 
 // Every cell of the match table, to tell whether anything moved.

@@ -45,7 +45,7 @@ void elige(QListWidget* equipos, int entrada)
 
 QString partido(int m)
 {
-    return widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->text();
+    return prueba::etiqueta_partido(m)->text();
 }
 
 // Runs `dentro` while the window, opened by "Partidos", is on show.

@@ -53,7 +53,7 @@ void prepara_boleto()
 {
     elige_apuestas(10);
     for (int m = 1; m <= 13; ++m)
-        widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))
+        prueba::etiqueta_partido(m)
             ->setText(QStringLiteral("Local %1 - Visitante %1").arg(m));
     QTest::keyClicks(widget_de<QLineEdit>(ventana, QStringLiteral("fecha")), QStringLiteral("14/05/23"));
     for (int m = 1; m <= 12; ++m)
@@ -61,7 +61,7 @@ void prepara_boleto()
     pulsa_marca(13);
     widget_de<Tvalor1x2_doble>(ventana, QStringLiteral("signo13"))->set_signo1(QStringLiteral("1x2"));
     for (int c = 1; c <= 8; ++c) {
-        auto* celda = widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo13_col"), c));
+        auto* celda = prueba::celda(13, c);
         celda->set_signo1(variables_13[c - 1]);
         if (c <= 2)
             celda->set_signo2(variables_13[8 - c]);

@@ -4,7 +4,7 @@
 // and the preview with no printer at all.
 #include "apoyo/apoyo.h"
 
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 #include "printing/impresora.h"
 #include "printing/lamina_previa.h"
 #include "printing/quiniela.h"
@@ -170,7 +170,7 @@ void prepara_boleto()
     elige_apuestas(10);
     QTest::keyClicks(widget_de<QLineEdit>(ventana, QStringLiteral("fecha")), QStringLiteral("14/05/23"));
     for (int m = 1; m <= 14; ++m) {
-        widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))
+        prueba::etiqueta_partido(m)
             ->setText(QStringLiteral("Local %1 - Visitante %1").arg(m));
         pulsa_selector(m, QStringLiteral("1x2")[m % 3]);
     }

@@ -29,13 +29,10 @@ Trejilla* totales()
 
 Tvalor1x2_doble* resultado(int m)
 {
-    return widget_de<Tvalor1x2_doble>(ventana_aciertos, nombre(QStringLiteral("signo"), m));
+    return prueba::selector(m, ventana_aciertos);
 }
 
-Tvalor1x2* celda(int m, int c)
-{
-    return widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
-}
+using prueba::celda;
 
 // The totals of bet columns 1 to 16, separated by blanks ("" for an empty cell).
 QStringList fila_totales()
@@ -157,7 +154,7 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         elige_apuestas(10);
         for (int m = 1; m <= 13; ++m)
-            widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))
+            prueba::etiqueta_partido(m)
                 ->setText(QStringLiteral("Local %1 - Visitante %1").arg(m));
         pon_base(catorce);
         celda(1, 4)->set_signo2(QLatin1Char('x'));  // column 12, past the bets count

@@ -2,7 +2,7 @@
 // sign on the picture underneath, for every row, column slot and sign.
 #include "apoyo/apoyo.h"
 
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
@@ -47,7 +47,7 @@ private Q_SLOTS:
         int comprobadas = 0;
         for (int c = 1; c <= 8; ++c) {
             for (int m = 1; m <= 14; ++m) {
-                auto* celda = widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
+                auto* celda = prueba::celda(m, c);
                 for (int s = 0; s < 3; ++s) {
                     celda->set_signo1(signos[s]);
                     const QRect marca = tinta(celda).translated(celda->pos() - boleto);
@@ -66,7 +66,7 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         const QWidget* columna = widget(ventana, QStringLiteral("imagen_columna"));
         for (int m = 1; m <= 14; ++m) {
-            auto* selector = widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), m));
+            auto* selector = prueba::selector(m);
             for (int s = 0; s < 3; ++s) {
                 selector->set_signo1(QString(signos[s]));
                 const QRect marca = tinta(selector).translated(selector->pos() - columna->pos());

@@ -18,19 +18,12 @@
 
 namespace {
 
-Tvalor1x2* celda(int m, int c)
-{
-    return widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
-}
+using prueba::celda;
+using prueba::marca;
 
 Tvalor1x2_doble* selector(int m)
 {
-    return widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), m));
-}
-
-QCheckBox* marca(int m)
-{
-    return widget_de<QCheckBox>(ventana, nombre(QStringLiteral("Checkvar"), m));
+    return prueba::selector(m);
 }
 
 // The 16 bet columns of a match: page-1 signs, then page-2 signs.
@@ -61,7 +54,7 @@ void pasa_a_pagina_2()
 
 void pon_nombre(int m)
 {
-    widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->setText(QStringLiteral("Alcor - Brenes"));
+    prueba::etiqueta_partido(m)->setText(QStringLiteral("Alcor - Brenes"));
 }
 
 const QString sin_apuestas = QStringLiteral("Selecciona primero el número de apuestas");
@@ -169,7 +162,7 @@ private Q_SLOTS:
             QCOMPARE(selector(m)->signo1(), QStringLiteral("0"));
             QCOMPARE(selector(m)->Tag(), 0);
             QVERIFY(!marca(m)->isChecked());
-            QVERIFY(widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->text().isEmpty());
+            QVERIFY(prueba::etiqueta_partido(m)->text().isEmpty());
         }
         QVERIFY(paginas()->isEnabled());
         QCOMPARE(paginas()->posicion(), 2);

@@ -5,6 +5,7 @@
 #include "common/aleatorio.h"
 #include "printing/impresora.h"
 #include "slip/ayuda.h"
+#include "slip/componentes.h"
 #include "slip/programa.h"
 #include "slip/reloj.h"
 #include "slip/ventana.h"
@@ -16,6 +17,7 @@
 #include "widgets/rejilla.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -31,10 +33,7 @@
 
 namespace {
 
-Tvalor1x2* celda(int m, int c)
-{
-    return widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c));
-}
+using prueba::celda;
 
 Tflechas* paginas()
 {
@@ -91,11 +90,11 @@ private Q_SLOTS:
         QCOMPARE(tabla->ancho_columna(16), 30);
         QCOMPARE(widget(ventana, QStringLiteral("imagen_quiniela"))->geometry(), QRect(93, 12, 566, 364));
         for (int m = 1; m <= 14; ++m) {
-            auto* selector = widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), m));
+            auto* selector = prueba::selector(m);
             QCOMPARE(selector->signo1(), QStringLiteral("0"));
             QCOMPARE(selector->Tag(), 0);
-            QVERIFY(widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->text().isEmpty());
-            QCOMPARE(widget(ventana, nombre(QStringLiteral("checkvar"), m))->property("Tag").toInt(), m);
+            QVERIFY(prueba::etiqueta_partido(m)->text().isEmpty());
+            QCOMPARE(prueba::marca(m)->property("Tag").toInt(), m);
         }
         const char* const botones[][2] = {
             {"Button1", "Nuevo"}, {"Button2", "Guardar"}, {"Button3", "Recuperar"}, {"autor", "autor"},
@@ -159,6 +158,35 @@ private Q_SLOTS:
         pulsa(paginas()->flecha_menos(), paginas()->flecha_menos()->rect().center());
         QCOMPARE(pagina_mostrada(), QStringLiteral("1"));
         QCOMPARE(celda(2, 3)->Caption(), QStringLiteral("  X"));
+    }
+
+    // Columns 1..8 are the page-1 signs of slots 1..8, 9..16 the page-2 signs
+    // of the same slots; every column lands in a cell of its own.
+    void cada_columna_en_su_hueco_y_pagina()
+    {
+        Ventanas_de_prueba ventanas;
+        const QString signos = QStringLiteral("1x21x21x" "21x21x21");
+        for (int k = 1; k <= 16; ++k)
+            componentes::pon_signo_de_columna(ventana, 5, k, signos.at(k - 1));
+        QString pagina1;
+        QString pagina2;
+        for (int c = 1; c <= 8; ++c) {
+            pagina1 += celda(5, c)->signo1();
+            pagina2 += celda(5, c)->signo2();
+        }
+        QCOMPARE(pagina1 + pagina2, signos);
+        for (int k = 1; k <= 16; ++k)
+            QCOMPARE(componentes::signo_de_columna(ventana, 5, k), signos.at(k - 1));
+    }
+
+    // A composed name nothing carries is reported with its window, not followed.
+    void un_nombre_que_no_existe_se_dice()
+    {
+        Ventanas_de_prueba ventanas;
+        Mensajes::protege([] { componentes::celda(ventana, 15, 1)->set_signo1(QLatin1Char('1')); });
+        QCOMPARE(Mensajes::errores_capturados(),
+                 QStringList{QStringLiteral("Falta el componente signo15_col1 en la ventana ventana.")});
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, componentes::selector(ventana, 0));
     }
 
     void autor_en_tres_lineas()

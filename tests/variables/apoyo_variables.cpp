@@ -19,7 +19,7 @@ void elige_numero_de_apuestas(int apuestas)
 
 void marca_variable(int partido, const QString& nombre_partido)
 {
-    widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), partido))->setText(nombre_partido);
+    prueba::etiqueta_partido(partido)->setText(nombre_partido);
     pulsa_marca(partido);
 }
 
@@ -65,15 +65,12 @@ QString fila_variables(int fila, int columnas)
 QString columnas_de(int partido)
 {
     QString signos;
-    for (int k = 1; k <= 16; ++k) {
-        const auto* celda = widget_de<Tvalor1x2>(
-            ventana, nombre(QStringLiteral("signo"), partido, QStringLiteral("_col"), k <= 8 ? k : k - 8));
-        signos += k <= 8 ? celda->signo1() : celda->signo2();
-    }
+    for (int k = 1; k <= 16; ++k)
+        signos += prueba::signo_de_columna(partido, k);
     return signos;
 }
 
 QString selector_de(int partido)
 {
-    return widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), partido))->signo1();
+    return prueba::selector(partido)->signo1();
 }

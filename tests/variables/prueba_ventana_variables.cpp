@@ -32,7 +32,7 @@ void pulsa_resultados()
 
 int bloqueo_de(int partido)
 {
-    return widget_de<Tvalor1x2_doble>(ventana, nombre(QStringLiteral("signo"), partido))->Tag();
+    return prueba::selector(partido)->Tag();
 }
 
 }  // namespace

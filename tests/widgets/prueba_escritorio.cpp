@@ -2,7 +2,7 @@
 // theme's own fonts, quick presses, Return, and the keyboard.
 #include "apoyo/apoyo.h"
 
-#include "geometria_laminas.h"
+#include "common/geometria_laminas.h"
 #include "matches/partidos.h"
 #include "results/aciertos.h"
 #include "slip/ayuda.h"
@@ -127,7 +127,7 @@ Trejilla* rejilla(const QWidget* propietaria, const char* nombre_rejilla)
 
 void pon_partido(int partido, const QString& texto)
 {
-    widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), partido))->setText(texto);
+    prueba::etiqueta_partido(partido)->setText(texto);
 }
 
 }  // namespace
