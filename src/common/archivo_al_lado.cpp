@@ -12,16 +12,26 @@ namespace {
 
 constexpr int cifras = 8;
 
-bool es_sufijo(const QByteArray& nombre, const QByteArray& base)
+// Eight hex digits of which one at least is a letter: a suffix of digits
+// alone reads as a date ("folio.pdf.20240101"), and is the user's.
+bool es_sufijo(const QByteArray& sufijo)
 {
-    if (nombre.size() != base.size() + 1 + cifras || !nombre.startsWith(base) || nombre[base.size()] != '.')
-        return false;
-    for (qsizetype i = base.size() + 1; i < nombre.size(); ++i) {
-        const char c = nombre[i];
+    bool letra = false;
+    for (const char c : sufijo) {
+        letra = letra || (c >= 'a' && c <= 'f');
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
             return false;
     }
-    return true;
+    return sufijo.size() == cifras && letra;
+}
+
+QByteArray sufijo_nuevo()
+{
+    QByteArray sufijo;
+    do
+        sufijo = QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(cifras, '0');
+    while (!es_sufijo(sufijo));
+    return sufijo;
 }
 
 // A leftover is a regular file of this user that no living process holds
@@ -50,7 +60,7 @@ void quita_abandonados(const QByteArray& destino)
         return;
     while (const dirent* entrada = ::readdir(lista)) {
         const QByteArray nombre(entrada->d_name);
-        if (es_sufijo(nombre, base))
+        if (nombre.startsWith(base + '.') && es_sufijo(nombre.mid(base.size() + 1)))
             quita_si_abandonado(barra < 0 ? nombre : carpeta + nombre);
     }
     ::closedir(lista);
@@ -63,8 +73,7 @@ Archivo_al_lado::Archivo_al_lado(const QByteArray& destino, const struct stat* a
 {
     quita_abandonados(destino_);
     for (int intento = 0; intento < 100; ++intento) {
-        nombre_ = destino_ + '.'
-                  + QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(cifras, '0');
+        nombre_ = destino_ + '.' + sufijo_nuevo();
         descriptor_ = ::open(nombre_.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor_ >= 0 || errno != EEXIST)
             break;

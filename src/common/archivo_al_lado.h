@@ -6,7 +6,8 @@
 
 // The new file beside a file that a save or a print writes whole and then
 // renames into the file's place, so that a failure leaves the old file
-// whole. It is named after the file, NOMBRE.XXXXXXXX (eight hex digits), and
+// whole. It is named after the file, NOMBRE.XXXXXXXX (eight hex digits, one
+// at least a letter), and
 // held locked while this lives: a process killed midway leaves one behind
 // that nobody holds, and the next one made for the same file removes such
 // leftovers, never the file of a write still going on in another process.

@@ -445,10 +445,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("error");
         const QStringList restos{QStringLiteral("folio.pdf.0123abcd"), QStringLiteral("+folio.pdf.89abcdef"),
                                  QStringLiteral("folio.pdf.0123abcX"), QStringLiteral("folio.pdf.0123abc"),
-                                 QStringLiteral("otro.pdf.0123abcd")};
+                                 QStringLiteral("folio.pdf.20240101"), QStringLiteral("otro.pdf.0123abcd")};
         QTest::newRow("restos") << QString() << restos
                                 << QStringList{QStringLiteral("folio.pdf"), QStringLiteral("folio.pdf.0123abc"),
                                                QStringLiteral("folio.pdf.0123abcX"),
+                                               QStringLiteral("folio.pdf.20240101"),
                                                QStringLiteral("folio.pdf.89abcdef"),
                                                QStringLiteral("otro.pdf.0123abcd")}
                                 << QString();
