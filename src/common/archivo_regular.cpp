@@ -1,6 +1,6 @@
 #include "common/archivo_regular.h"
 
-#include <QFile>
+#include "common/nombre_en_disco.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -39,7 +39,7 @@ int lee_hasta(int descriptor, qint64 maximo, QByteArray& bytes)
 Lectura lee(const QString& ruta, qint64 maximo)
 {
     Lectura lectura;
-    const QByteArray nombre = QFile::encodeName(ruta);
+    const QByteArray nombre = nombre_en_disco::a_bytes(ruta);
     // Opening some devices acts on them (a tape rewinds, a modem line rises),
     // so they are refused before the open; the check on the opened
     // descriptor then covers a name that changed in between.

@@ -1,15 +1,15 @@
 #include "files/archivo_quiniela.h"
 
+#include "common/archivo_al_lado.h"
 #include "common/archivo_regular.h"
 #include "common/error.h"
+#include "common/nombre_en_disco.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace archivo_quiniela {
@@ -18,23 +18,71 @@ namespace {
 
 const QString extension = QStringLiteral(".qui");
 
-// Qt leaves errno as the failing system call set it, except where it refuses
-// a folder or a write-protected file itself. A missing folder on the way is
-// what the I/O layer calls an invalid file name, a missing file alone is
-// "File not found".
-[[noreturn]] void falla(const QString& ruta)
+// What the I/O layer calls an invalid file name is a missing folder on the
+// way; a missing file alone is "File not found".
+[[noreturn]] void falla(const QByteArray& nombre, int codigo)
 {
-    int codigo = errno;
-    const QFileInfo archivo(ruta);
-    if (archivo.isDir())
+    struct stat datos {};
+    if (::stat(nombre.constData(), &datos) == 0 && S_ISDIR(datos.st_mode))
         codigo = EISDIR;
-    else if (codigo == ENOENT && !archivo.dir().exists())
-        codigo = ENOTDIR;
-    else if (codigo == 0 && archivo.exists() && !archivo.isWritable())
-        codigo = EACCES;
-    else if (codigo == 0)
+    else if (codigo == ENOENT) {
+        const qsizetype barra = nombre.lastIndexOf('/');
+        const QByteArray carpeta = barra < 0 ? QByteArray(".") : nombre.left(barra + 1);
+        if (::stat(carpeta.constData(), &datos) != 0 || !S_ISDIR(datos.st_mode))
+            codigo = ENOTDIR;
+    } else if (codigo == 0) {
         codigo = EIO;
+    }
     throw Error_tolvera(texto_de_error(codigo));
+}
+
+// Until the whole record is written or a write fails; 0 or its errno.
+int escribe_todo(int descriptor, const QByteArray& bytes, off_t desde)
+{
+    qsizetype hecho = 0;
+    while (hecho < bytes.size()) {
+        const ssize_t escritos = ::pwrite(descriptor, bytes.constData() + hecho, bytes.size() - hecho, desde + hecho);
+        if (escritos < 0 && errno == EINTR)
+            continue;
+        if (escritos < 0)
+            return errno;
+        if (escritos == 0)
+            return ENOSPC;
+        hecho += escritos;
+    }
+    return 0;
+}
+
+// Where no new file can be made beside the old one, the old file is written
+// over. Truncating it first would leave it empty to a process killed right
+// after; instead the record goes in with one write from the start, which a
+// kill cannot cut (it fits in one page, and the system copies a page whole),
+// so the file holds the old record or the new one. What an older, longer
+// record left past the new one is blanked by that same write up to the end
+// of the page, and cut off only once the new record is on disk.
+void escribe_en_su_sitio(const QByteArray& destino, const QByteArray& registro)
+{
+    constexpr qint64 pagina = 4096;
+    const int descriptor = ::open(destino.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        falla(destino, errno);
+    struct stat datos {};
+    int codigo = ::fstat(descriptor, &datos) != 0 ? errno : (S_ISREG(datos.st_mode) ? 0 : EACCES);
+    if (codigo == 0) {
+        QByteArray bloque = registro;
+        const qint64 cubre = std::min<qint64>(datos.st_size, std::max<qint64>(pagina, registro.size()));
+        if (bloque.size() < cubre)
+            bloque.append(QByteArray(cubre - bloque.size(), '\0'));
+        codigo = escribe_todo(descriptor, bloque, 0);
+    }
+    if (codigo == 0 && ::fsync(descriptor) != 0)
+        codigo = errno;
+    if (codigo == 0 && datos.st_size > registro.size() && ::ftruncate(descriptor, registro.size()) != 0)
+        codigo = errno;
+    if (::close(descriptor) != 0 && codigo == 0)
+        codigo = errno;
+    if (codigo != 0)
+        falla(destino, codigo);
 }
 
 }  // namespace
@@ -75,42 +123,38 @@ QString con_extension(const QString& ruta)
     return ruta + extension;
 }
 
-// Unbuffered, so that a short write shows at once: committed, it would
-// replace the old file with a cut one. Only in a folder where no new file
-// can be made beside the old one is the old file written over in place.
 void escribe(const QString& ruta, const QByteArray& registro)
 {
-    // The save follows a link to the file it leads to; a device, a FIFO or
-    // a folder there would be replaced by a regular file, or written to.
+    // The save follows a link to the file it leads to, and keeps the link; a
+    // device, a FIFO or a folder there would be replaced by a regular file,
+    // or written to.
+    const QByteArray destino = nombre_en_disco::sigue_enlaces(nombre_en_disco::a_bytes(ruta));
     struct stat datos {};
-    if (::stat(QFile::encodeName(ruta).constData(), &datos) == 0 && !S_ISREG(datos.st_mode))
-        throw Error_tolvera(texto_de_error(EACCES));
-    QSaveFile archivo(ruta);
-    archivo.setDirectWriteFallback(true);
-    errno = 0;
-    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        falla(ruta);
-    errno = 0;
-    if (archivo.write(registro) != registro.size()) {
-        if (errno == 0)
-            errno = ENOSPC;
-        const int codigo = errno;
-        archivo.cancelWriting();
-        errno = codigo;
-        falla(ruta);
+    const bool existe = ::stat(destino.constData(), &datos) == 0;
+    if (existe && !S_ISREG(datos.st_mode))
+        falla(destino, EACCES);
+    // A write-protected file is not to be replaced, however free its folder.
+    if (existe && ::access(destino.constData(), W_OK) != 0)
+        falla(destino, errno);
+    Archivo_al_lado nuevo(destino, existe ? &datos : nullptr);
+    if (!nuevo.creado()) {
+        if (!existe || nuevo.error() != EACCES)
+            falla(destino, nuevo.error());
+        escribe_en_su_sitio(destino, registro);
+        return;
     }
-    errno = 0;
-    if (!archivo.commit())
-        falla(ruta);
+    int codigo = escribe_todo(nuevo.descriptor(), registro, 0);
+    if (codigo == 0)
+        codigo = nuevo.pon_en_su_sitio();
+    if (codigo != 0)
+        falla(destino, codigo);
 }
 
 QByteArray lee(const QString& ruta, qint64 tamano)
 {
     archivo_regular::Lectura lectura = archivo_regular::lee(ruta, tamano);
-    if (lectura.error != 0) {
-        errno = lectura.error;
-        falla(ruta);
-    }
+    if (lectura.error != 0)
+        falla(nombre_en_disco::a_bytes(ruta), lectura.error);
     if (lectura.bytes.size() < tamano)
         throw Error_tolvera(QStringLiteral("Read beyond end of file"));
     return std::move(lectura.bytes);

@@ -14,9 +14,11 @@ QString con_extension(const QString& ruta);
 
 // Writes the record beside the old file and renames it into place, so that a
 // failed write leaves whatever file had that name whole; where the folder
-// takes no new file, writes the old file over in place. A link is followed
-// and kept. A name that stands for anything but a regular file is "File
-// access denied", and nothing is touched.
+// takes no new file, writes the old file over in place, so that a process
+// killed at any moment leaves the old record or the new one, whole. A link is
+// followed and kept. A name that stands for anything but a regular file is
+// "File access denied", and nothing is touched. The name's bytes are those
+// of nombre_en_disco, so a name read from the system writes that file.
 void escribe(const QString& ruta, const QByteArray& registro);
 
 // The first `tamano` bytes of the file; a shorter file is "Read beyond end of

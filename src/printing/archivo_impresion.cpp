@@ -1,10 +1,10 @@
 #include "printing/archivo_impresion.h"
 
+#include "common/archivo_al_lado.h"
 #include "common/error.h"
+#include "common/nombre_en_disco.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -19,67 +19,51 @@ constexpr char fin_de_documento[] = "%%EOF";
 
 QByteArray nombre_de(const QString& ruta)
 {
-    return QFile::encodeName(ruta);
+    return nombre_en_disco::a_bytes(ruta);
 }
 
-// A name of its own beside the file, made as a file of the user's default
-// permissions, or of the old file's when there is one. Empty when the folder
-// takes no new file; errno says why.
-QString crea_al_lado(const QString& destino, const struct stat* anterior)
+// The printer opens its file by a name that Qt turns into bytes as UTF-8.
+bool pasa_por_qt(const QByteArray& nombre)
 {
-    for (int intento = 0; intento < 100; ++intento) {
-        const QString nombre = destino + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                    QLatin1Char('0'));
-        const int descriptor = ::open(nombre_de(nombre).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor < 0 && errno == EEXIST)
-            continue;
-        if (descriptor < 0)
-            return {};
-        if (anterior)
-            ::fchmod(descriptor, anterior->st_mode & 07777);
-        ::close(descriptor);
-        return nombre;
-    }
-    return {};
+    return QFile::encodeName(QFile::decodeName(nombre)) == nombre;
 }
 
 }  // namespace
 
+// A link, dangling or not, is followed to the file it names, which is
+// printed into or made; the link stays.
 Archivo_impresion::Archivo_impresion(const QString& archivo)
-    : archivo_(archivo), destino_(archivo)
+    : archivo_(archivo)
 {
-    const QFileInfo enlace(archivo);
-    if (enlace.isSymLink() && enlace.exists())
-        destino_ = enlace.canonicalFilePath();
-    struct stat datos {};
-    const bool existe = ::stat(nombre_de(destino_).constData(), &datos) == 0;
-    // A write-protected file is not to be replaced, however free its folder.
-    if (existe && (!S_ISREG(datos.st_mode) || ::access(nombre_de(destino_).constData(), W_OK) != 0))
+    nombre_en_disco::comprueba(archivo);
+    const QByteArray destino = nombre_en_disco::sigue_enlaces(nombre_de(archivo));
+    if (!pasa_por_qt(destino))
         falla();
-    temporal_ = crea_al_lado(destino_, existe ? &datos : nullptr);
-    if (temporal_.isEmpty()) {
-        if (!existe || errno != EACCES)
-            falla();
-        temporal_ = destino_;
-        en_su_sitio_ = true;
+    destino_ = QFile::decodeName(destino);
+    struct stat datos {};
+    const bool existe = ::stat(destino.constData(), &datos) == 0;
+    // A write-protected file is not to be replaced, however free its folder.
+    if (existe && (!S_ISREG(datos.st_mode) || ::access(destino.constData(), W_OK) != 0))
+        falla();
+    al_lado_ = std::make_unique<Archivo_al_lado>(destino, existe ? &datos : nullptr);
+    if (al_lado_->creado()) {
+        temporal_ = QFile::decodeName(al_lado_->nombre());
+        return;
     }
+    if (!existe || al_lado_->error() != EACCES)
+        falla();
+    al_lado_.reset();
+    temporal_ = destino_;
 }
 
-Archivo_impresion::~Archivo_impresion()
-{
-    if (!en_su_sitio_)
-        ::unlink(nombre_de(temporal_).constData());
-}
+Archivo_impresion::~Archivo_impresion() = default;
 
 void Archivo_impresion::termina(bool trabajo_terminado)
 {
     if (!trabajo_terminado || !completo())
         falla();
-    if (en_su_sitio_)
-        return;
-    if (::rename(nombre_de(temporal_).constData(), nombre_de(destino_).constData()) != 0)
+    if (al_lado_ && al_lado_->pon_en_su_sitio() != 0)
         falla();
-    en_su_sitio_ = true;
 }
 
 void Archivo_impresion::falla()

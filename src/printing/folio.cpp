@@ -31,6 +31,8 @@ class Maqueta {
 public:
     Maqueta(const Folio& folio, int dx, int dy)
         : folio_(folio),
+          dx_(dx),
+          dy_(dy),
           kx_(por_centimetro(dx)),
           ky_(por_centimetro(dy)),
           copia2_(R(14 * ky_)),
@@ -91,14 +93,31 @@ private:
         }
     }
 
-    // The label comes after the name and covers the end of a long one.
+    // As much of the name as fits in `sitio` dots with "…" after it, when
+    // the whole name does not; its blanks before the "…" go.
+    QString cabe(const QString& nombre, int sitio) const
+    {
+        const auto ancho = [this](const QString& texto) { return folio_.ancho_de_texto(texto, dx_, dy_); };
+        if (!folio_.ancho_de_texto || ancho(nombre) <= sitio)
+            return nombre;
+        const QString puntos = QStringLiteral("…");
+        QString corto = nombre;
+        do {
+            corto.chop(corto.size() >= 2 && corto.back().isLowSurrogate() ? 2 : 1);
+            while (corto.endsWith(QLatin1Char(' ')))
+                corto.chop(1);
+        } while (!corto.isEmpty() && ancho(corto + puntos) > sitio);
+        return corto + puntos;
+    }
+
+    // The label comes after the name; a name that would run into it is cut.
     void partidos()
     {
         const int x0 = R(3.5L * kx_);
         const int x_etiqueta = x0 + R(3.15L * kx_);
         for (int m = 1; m <= boleto::partidos; ++m) {
             const int y = R(m * ky_ * 0.515L + 5 * ky_);
-            const QString& nombre = folio_.partidos[m - 1];
+            const QString nombre = cabe(folio_.partidos[m - 1], x_etiqueta - x0);
             escribe(x0, y, nombre);
             if (dos_copias_)
                 escribe(x0, y + copia2_, nombre);
@@ -136,6 +155,8 @@ private:
     }
 
     const Folio& folio_;
+    const int dx_;
+    const int dy_;
     const long double kx_;
     const long double ky_;
     const int copia2_;

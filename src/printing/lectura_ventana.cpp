@@ -42,6 +42,7 @@ impresion::Folio lee_folio(const Tventana& ventana)
     impresion::Folio folio;
     folio.boleto = lee_boleto(ventana);
     folio.fecha = componente<QLineEdit>(&ventana, QStringLiteral("fecha"))->text();
+    folio.ancho_de_texto = impresion::ancho_de_texto;
     for (int m = 1; m <= boleto::partidos; ++m) {
         folio.partidos[m - 1] = componentes::etiqueta_partido(&ventana, m)->text();
         folio.selectores[m - 1] = componentes::selector(&ventana, m)->signo1();

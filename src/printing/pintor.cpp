@@ -104,6 +104,19 @@ void reproduce(QPainter& pintor, const Composicion& operaciones, const Laminas& 
         std::visit(reproductor, operacion);
 }
 
+int ancho_de_texto(const QString& texto, int dx, int dy)
+{
+    constexpr double pulgadas_por_metro = 1 / 0.0254;
+    QImage medida(1, 1, QImage::Format_Mono);
+    medida.setDotsPerMeterX(qRound(dx * pulgadas_por_metro));
+    medida.setDotsPerMeterY(qRound(dy * pulgadas_por_metro));
+    // As reproduce sets it up: the default font at 8 points, then the face.
+    QFont letra;
+    letra.setPointSize(8);
+    letra.setFamily(QStringLiteral("arial"));
+    return QFontMetrics(letra, &medida).horizontalAdvance(texto);
+}
+
 void imprime(const std::function<Composicion(int dx, int dy)>& compone, const Laminas& laminas)
 {
     QPrinter& impresora = Impresora::elegida();

@@ -21,6 +21,10 @@ struct Laminas {
 // rectangles; ellipses drawn with a one-dot black pen.
 void reproduce(QPainter& pintor, const Composicion& operaciones, const Laminas& laminas);
 
+// The width in dots of a text as reproduce draws it in the face "arial" on
+// a device of dx, dy dots per inch.
+int ancho_de_texto(const QString& texto, int dx, int dy);
+
 // One document of one page, with an empty name, on the chosen printer. The
 // list is composed once the document has begun, for the printer's own
 // resolution. Throws Error_tolvera when there is no printer, or it cannot

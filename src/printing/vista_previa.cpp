@@ -16,6 +16,9 @@ namespace {
 constexpr int folio = 0;
 constexpr int quiniela = 1;
 
+// Each press of "Ampliar" or "Reducir" scales what is shown by this much.
+constexpr qreal paso_de_zoom = 1.25;
+
 // Light enough that no part of the slip is taken for a dot.
 constexpr double opacidad_lamina = 0.3;
 
@@ -88,8 +91,10 @@ Tventana_vista_previa::Tventana_vista_previa(QWidget* padre, Impresion_previa fo
             Mensajes::protegido([this](QPrinter* impresora) { vistaPaintRequested(*impresora); }));
     connect(boton_folio, &QPushButton::clicked, this, Mensajes::protegido([this] { elige(folio); }));
     connect(boton_quiniela, &QPushButton::clicked, this, Mensajes::protegido([this] { elige(quiniela); }));
-    connect(ampliar, &QPushButton::clicked, vista, &QPrintPreviewWidget::zoomIn);
-    connect(reducir, &QPushButton::clicked, vista, &QPrintPreviewWidget::zoomOut);
+    // Not straight to the zoom slots: clicked's bool would reach them as a
+    // factor of 0.
+    connect(ampliar, &QPushButton::clicked, this, [this] { vista->zoomIn(paso_de_zoom); });
+    connect(reducir, &QPushButton::clicked, this, [this] { vista->zoomOut(paso_de_zoom); });
     connect(boton_imprimir, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_imprimirClick(); }));
     connect(boton_cerrar, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,7 @@
 #include "slip/linea_ordenes.h"
 
+#include "common/nombre_en_disco.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -36,7 +38,7 @@ Linea_ordenes interpreta_linea_ordenes(const QStringList& argumentos)
     if (analizador.isSet(opcion_ayuda))
         return {Linea_ordenes::Pide::ayuda, {}, ayuda};
     if (analizador.isSet(opcion_version))
-        return {Linea_ordenes::Pide::version, {}, QStringLiteral("tolvera " TOLVERA_VERSION "\n")};
+        return {Linea_ordenes::Pide::version, {}, QStringLiteral("tolvera %1\n").arg(version_del_programa())};
     if (!bien && !analizador.unknownOptionNames().isEmpty())
         return error(QStringLiteral("opción desconocida: %1").arg(analizador.unknownOptionNames().constFirst()));
     if (!bien)
@@ -45,4 +47,24 @@ Linea_ordenes interpreta_linea_ordenes(const QStringList& argumentos)
     if (archivos.size() > 1)
         return error(QStringLiteral("solo se abre una quiniela, no %1").arg(archivos.size()));
     return {Linea_ordenes::Pide::arrancar, archivos.value(0), {}};
+}
+
+QString version_del_programa()
+{
+    return QStringLiteral(TOLVERA_VERSION);
+}
+
+QStringList argumentos_de(int argc, char* argv[])
+{
+    QStringList lista;
+    for (int i = 0; i < argc; ++i)
+        lista.append(nombre_en_disco::de_bytes(QByteArray(argv[i])));
+    return lista;
+}
+
+bool escribe_salida(std::FILE* salida, const QString& texto)
+{
+    const QByteArray bytes = texto.toLocal8Bit();
+    const bool escrito = std::fwrite(bytes.constData(), 1, bytes.size(), salida) == size_t(bytes.size());
+    return std::fflush(salida) == 0 && escrito && !std::ferror(salida);
 }

@@ -7,41 +7,30 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
-
-namespace {
-
-QStringList argumentos(int argc, char* argv[])
-{
-    QStringList lista;
-    for (int i = 0; i < argc; ++i)
-        lista.append(QString::fromLocal8Bit(argv[i]));
-    return lista;
-}
-
-void escribe(std::FILE* salida, const QString& texto)
-{
-    std::fputs(texto.toLocal8Bit().constData(), salida);
-}
-
-}  // namespace
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
     // --help and --version are answered before Qt needs a display, so that
     // they work from any terminal.
-    const Linea_ordenes previa = interpreta_linea_ordenes(argumentos(argc, argv));
+    const Linea_ordenes previa = interpreta_linea_ordenes(argumentos_de(argc, argv));
     if (previa.pide == Linea_ordenes::Pide::ayuda || previa.pide == Linea_ordenes::Pide::version) {
-        escribe(stdout, previa.texto);
-        return 0;
+        if (escribe_salida(stdout, previa.texto))
+            return 0;
+        std::fprintf(stderr, "tolvera: no se pudo escribir en la salida: %s\n", std::strerror(errno));
+        return 1;
     }
 
     QApplication aplicacion(argc, argv);
     prepara_aplicacion();
-    // Qt has now taken out its own options (-platform, -style ...).
-    const Linea_ordenes orden = interpreta_linea_ordenes(QApplication::arguments());
+    // Qt has now taken out its own options (-platform, -style ...) from argv;
+    // its own list of the arguments has lost the bytes of names that are not
+    // UTF-8.
+    const Linea_ordenes orden = interpreta_linea_ordenes(argumentos_de(argc, argv));
     if (orden.pide == Linea_ordenes::Pide::error) {
-        escribe(stderr, orden.texto);
+        escribe_salida(stderr, orden.texto);
         return 1;
     }
 

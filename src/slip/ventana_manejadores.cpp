@@ -8,6 +8,7 @@
 #include "slip/ayuda.h"
 #include "slip/componentes.h"
 #include "slip/importe.h"
+#include "slip/linea_ordenes.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/flechas.h"
@@ -110,8 +111,8 @@ void Tventana::configura_impresoraClick()
 
 void Tventana::autorClick()
 {
-    Mensajes::muestra(QStringLiteral("          Tolvera\r    Autor: El equipo de Tolvera\r"
-                                     "E-mail: tolvera@example.org"));
+    Mensajes::muestra(QStringLiteral("          Tolvera\r    Autor: El equipo de Tolvera\r    Versión %1")
+                          .arg(version_del_programa()));
 }
 
 void Tventana::ayudaClick()

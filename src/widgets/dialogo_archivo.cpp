@@ -1,5 +1,7 @@
 #include "widgets/dialogo_archivo.h"
 
+#include "common/nombre_en_disco.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +15,7 @@ QString titulo_mostrado;
 QString filtro_mostrado;
 QString carpeta_recordada;
 
-QString pregunta(QWidget* padre, const QString& titulo, const QString& filtro, QFileDialog::AcceptMode modo)
+QString respuesta(QWidget* padre, const QString& titulo, const QString& filtro, QFileDialog::AcceptMode modo)
 {
     titulo_mostrado = titulo;
     filtro_mostrado = filtro;
@@ -30,6 +32,15 @@ QString pregunta(QWidget* padre, const QString& titulo, const QString& filtro, Q
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return {};
     return dialogo.selectedFiles().constFirst();
+}
+
+// The dialog lists names as Qt reads them; one it could not read whole would
+// lead the command to another file, or to none.
+QString pregunta(QWidget* padre, const QString& titulo, const QString& filtro, QFileDialog::AcceptMode modo)
+{
+    const QString ruta = respuesta(padre, titulo, filtro, modo);
+    nombre_en_disco::comprueba(ruta);
+    return ruta;
 }
 
 }  // namespace

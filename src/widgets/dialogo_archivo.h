@@ -4,7 +4,9 @@
 
 class QWidget;
 
-// The program's file dialogs. An empty answer means the user cancelled.
+// The program's file dialogs. An empty answer means the user cancelled; a
+// name that lost letters on its way through Qt (the system's name is not
+// valid UTF-8) throws Error_tolvera saying so.
 // Tests answer the next dialog beforehand with fija_siguiente, so that no
 // modal dialog ever waits for them; the title and filter it would have shown
 // are kept for them to check.

@@ -1,9 +1,10 @@
-// The shared pieces under everything: the random generator, the code page
-// and the picture loader.
+// The shared pieces under everything: the random generator, the code page,
+// the picture loader and file names as the system holds them.
 #include "common/aleatorio.h"
 #include "common/ansi.h"
 #include "common/error.h"
 #include "common/jpeg.h"
+#include "common/nombre_en_disco.h"
 
 #include <QFile>
 #include <QTest>
@@ -95,6 +96,39 @@ private Q_SLOTS:
         for (const QByteArray& datos : danadas)
             QVERIFY_THROWS_EXCEPTION(Error_tolvera, carga_jpeg(datos, QStringLiteral("prueba")));
         QVERIFY_THROWS_EXCEPTION(Error_tolvera, carga_jpeg(QStringLiteral(":/laminas/no_existe.jpg")));
+    }
+
+    // Every byte string comes back as it was; valid UTF-8 reads as Qt reads
+    // it, and only the bytes of a broken sequence are kept apart.
+    void nombres_de_bytes_y_vuelta_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("apartados");  // bytes kept as they are
+        QTest::newRow("utf-8") << QByteArray("jornada_espa\xc3\xb1ola \xe2\x82\xac \xf0\x9f\x8e\xb2.qui") << 0;
+        QTest::newRow("latin-1") << QByteArray("espa\xf1ola/jornada\xe9.qui") << 2;
+        QTest::newRow("cortada") << QByteArray("a\xe2\x82") << 2;
+        QTest::newRow("larga de mas") << QByteArray("\xc0\xafx") << 2;
+        QTest::newRow("sustituta") << QByteArray("\xed\xa0\x80") << 3;
+        QTest::newRow("fuera de rango") << QByteArray("\xf4\x90\x80\x80") << 4;
+        QTest::newRow("escape en utf-8") << QByteArray("\xed\xb3\xb1") << 3;
+    }
+
+    void nombres_de_bytes_y_vuelta()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, apartados);
+        const QString nombre = nombre_en_disco::de_bytes(bytes);
+        QCOMPARE(nombre_en_disco::a_bytes(nombre), bytes);
+        int sueltas = 0;
+        for (qsizetype i = 0; i < nombre.size(); ++i) {
+            if (nombre[i].isHighSurrogate())
+                ++i;
+            else if (nombre[i].unicode() >= 0xDC80 && nombre[i].unicode() <= 0xDCFF)
+                ++sueltas;
+        }
+        QCOMPARE(sueltas, apartados);
+        if (apartados == 0)
+            QCOMPARE(nombre, QString::fromUtf8(bytes));
     }
 };
 

@@ -7,7 +7,9 @@
 #include "matches/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "printing/impresora.h"
+#include "slip/linea_ordenes.h"
 #include "slip/ventana.h"
+#include "widgets/dialogo_archivo.h"
 #include "widgets/mensajes.h"
 
 #include <QDir>
@@ -19,14 +21,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <new>
 #include <stdexcept>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -138,6 +146,54 @@ QByteArray lista_de(qsizetype bytes, qsizetype caracteres)
         lista += linea;
     lista.truncate(bytes);
     return lista;
+}
+
+// The names in a folder as the system holds them, bytes and all.
+QList<QByteArray> bytes_en(const QTemporaryDir& carpeta)
+{
+    QList<QByteArray> nombres;
+    DIR* lista = ::opendir(QFile::encodeName(carpeta.path()).constData());
+    while (const dirent* entrada = lista ? ::readdir(lista) : nullptr)
+        if (std::strcmp(entrada->d_name, ".") != 0 && std::strcmp(entrada->d_name, "..") != 0)
+            nombres.append(QByteArray(entrada->d_name));
+    if (lista)
+        ::closedir(lista);
+    std::sort(nombres.begin(), nombres.end());
+    return nombres;
+}
+
+// Qt cannot remove names that are not UTF-8: the folder is emptied by their
+// bytes when this goes.
+class Vacia_al_salir {
+public:
+    explicit Vacia_al_salir(const QTemporaryDir& carpeta) : carpeta_(QFile::encodeName(carpeta.path())) {}
+    ~Vacia_al_salir() { vacia(carpeta_); }
+    Vacia_al_salir(const Vacia_al_salir&) = delete;
+    Vacia_al_salir& operator=(const Vacia_al_salir&) = delete;
+
+private:
+    static void vacia(const QByteArray& carpeta)
+    {
+        DIR* lista = ::opendir(carpeta.constData());
+        while (const dirent* entrada = lista ? ::readdir(lista) : nullptr) {
+            const QByteArray ruta = carpeta + '/' + entrada->d_name;
+            if (std::strcmp(entrada->d_name, ".") == 0 || std::strcmp(entrada->d_name, "..") == 0)
+                continue;
+            if (::unlink(ruta.constData()) != 0) {
+                vacia(ruta);
+                ::rmdir(ruta.constData());
+            }
+        }
+        if (lista)
+            ::closedir(lista);
+    }
+
+    QByteArray carpeta_;
+};
+
+QByteArray en_bytes(const QTemporaryDir& carpeta, const QByteArray& nombre)
+{
+    return QFile::encodeName(carpeta.path()) + '/' + nombre;
 }
 
 }  // namespace
@@ -320,6 +376,124 @@ private Q_SLOTS:
         QCOMPARE(Mensajes::errores_capturados(), QStringList{QStringLiteral("File access denied.")});
         QCOMPARE(clase(ruta), QStringLiteral("archivo de 1248 bytes"));
         QCOMPARE(nombres_en(carpeta), QStringList{QStringLiteral("jornada.qui")});
+    }
+
+    // A Latin-1 "ñ" in a name on a UTF-8 system: named on the command line,
+    // the file of those very bytes loads; through a dialog, where Qt has lost
+    // the byte, the command is refused and no file of another name appears.
+    void nombres_que_el_sistema_no_sabe_leer_data()
+    {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QByteArray>("nombre");
+        QTest::newRow("linea de ordenes") << "linea de ordenes" << QByteArray("jornada_espa\xf1ola.qui");
+        QTest::newRow("recuperar") << "Button3" << QByteArray("jornada_espa\xf1ola.qui");
+        QTest::newRow("guardar") << "Button2" << QByteArray("jornada_espa\xf1ola.qui");
+        QTest::newRow("guardar, carpeta") << "Button2" << QByteArray("espa\xf1ola/jornada.qui");
+        QTest::newRow("imprimir") << "print1" << QByteArray("folio_espa\xf1ol.pdf");
+    }
+
+    void nombres_que_el_sistema_no_sabe_leer()
+    {
+        QFETCH(QString, orden);
+        QFETCH(QByteArray, nombre);
+        QTemporaryDir carpeta;
+        const Vacia_al_salir vacia(carpeta);
+        Ventanas_de_prueba ventanas;
+        fecha()->setText(QStringLiteral("14/05/23"));
+        const QString guardada = carpeta.filePath(QStringLiteral("guardada.qui"));
+        guarda_como(guardada);
+        const QByteArray ruta = en_bytes(carpeta, nombre);
+        if (nombre.contains('/'))
+            QCOMPARE(::mkdir(ruta.left(ruta.lastIndexOf('/')).constData(), 0777), 0);
+        QCOMPARE(::rename(QFile::encodeName(guardada).constData(), ruta.constData()), 0);
+        fecha()->setText(QStringLiteral("otra"));
+        const QList<QByteArray> antes = bytes_en(carpeta);
+        const QString perdido = QFile::decodeName(ruta);
+        QVERIFY(perdido.contains(QChar::ReplacementCharacter));
+
+        if (orden == u"linea de ordenes") {
+            QByteArray programa("tolvera");
+            QByteArray argumento = ruta;
+            char* argv[] = {programa.data(), argumento.data()};
+            const Linea_ordenes linea = interpreta_linea_ordenes(argumentos_de(2, argv));
+            Mensajes::protege([&linea] { ventana->recupera(linea.archivo); });
+            QCOMPARE(Mensajes::errores_capturados(), QStringList());
+            QCOMPARE(fecha()->text(), QStringLiteral("14/05/23"));
+        } else {
+            if (orden == u"print1")
+                elige_pdf(perdido);
+            else
+                Dialogo_archivo::fija_siguiente(perdido);
+            pulsa_boton(ventana, orden);
+            QCOMPARE(Mensajes::errores_capturados(),
+                     QStringList{QStringLiteral("El nombre «%1» tiene letras que el sistema no sabe leer; cambia el "
+                                                "nombre del archivo, o de su carpeta, y vuelve a elegirlo.")
+                                     .arg(perdido)});
+            QCOMPARE(fecha()->text(), QStringLiteral("otra"));
+        }
+        QCOMPARE(bytes_en(carpeta), antes);
+    }
+
+    // A print killed midway leaves its new file behind: the next print to
+    // the same file removes those of its own that no print still holds, and
+    // nothing else. A dangling link is printed through, and stays a link.
+    void restos_de_impresiones_y_enlaces_colgantes_data()
+    {
+        QTest::addColumn<QString>("enlace");  // where folio.pdf leads, empty for a plain file
+        QTest::addColumn<QStringList>("restos");  // left beside it; a "+" before the name: held locked
+        QTest::addColumn<QStringList>("quedan");  // what the folder holds after the print
+        QTest::addColumn<QString>("error");
+        const QStringList restos{QStringLiteral("folio.pdf.0123abcd"), QStringLiteral("+folio.pdf.89abcdef"),
+                                 QStringLiteral("folio.pdf.0123abcX"), QStringLiteral("folio.pdf.0123abc"),
+                                 QStringLiteral("folio.pdf.20240101"), QStringLiteral("otro.pdf.0123abcd")};
+        QTest::newRow("restos") << QString() << restos
+                                << QStringList{QStringLiteral("folio.pdf"), QStringLiteral("folio.pdf.0123abc"),
+                                               QStringLiteral("folio.pdf.0123abcX"),
+                                               QStringLiteral("folio.pdf.20240101"),
+                                               QStringLiteral("folio.pdf.89abcdef"),
+                                               QStringLiteral("otro.pdf.0123abcd")}
+                                << QString();
+        QTest::newRow("enlace colgante") << "destino.pdf" << QStringList()
+                                         << QStringList{QStringLiteral("destino.pdf"), QStringLiteral("folio.pdf")}
+                                         << QString();
+        QTest::newRow("enlace a una carpeta que no hay") << "no/hay.pdf" << QStringList()
+                                                         << QStringList{QStringLiteral("folio.pdf")}
+                                                         << "Cannot print on %1.";
+    }
+
+    void restos_de_impresiones_y_enlaces_colgantes()
+    {
+        QFETCH(QString, enlace);
+        QFETCH(QStringList, restos);
+        QFETCH(QStringList, quedan);
+        QFETCH(QString, error);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("folio.pdf"));
+        if (!enlace.isEmpty())
+            QCOMPARE(::symlink(QFile::encodeName(enlace).constData(), QFile::encodeName(pdf).constData()), 0);
+        std::vector<int> cerrojos;
+        for (QString resto : restos) {
+            const bool cerrado = resto.startsWith(QLatin1Char('+'));
+            resto.remove(0, cerrado ? 1 : 0);
+            escribe_bytes(carpeta.filePath(resto), "%PDF-1.4 a medias");
+            if (cerrado) {
+                cerrojos.push_back(::open(QFile::encodeName(carpeta.filePath(resto)).constData(), O_RDONLY));
+                QCOMPARE(::flock(cerrojos.back(), LOCK_EX), 0);
+            }
+        }
+        Ventanas_de_prueba ventanas;
+        elige_pdf(pdf);
+        pulsa_boton(ventana, QStringLiteral("print1"));
+        for (const int cerrojo : cerrojos)
+            ::close(cerrojo);
+        QCOMPARE(Mensajes::errores_capturados(), error.isEmpty() ? QStringList() : QStringList{error.arg(pdf)});
+        QCOMPARE(nombres_en(carpeta), quedan);
+        QCOMPARE(QFileInfo(pdf).isSymLink(), !enlace.isEmpty());
+        if (error.isEmpty()) {
+            QFile impresion(pdf);
+            QVERIFY(impresion.open(QIODevice::ReadOnly));
+            QVERIFY(impresion.readAll().trimmed().endsWith("%%EOF"));
+        }
     }
 };
 

@@ -8,9 +8,16 @@
 #include "widgets/mensajes.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +28,37 @@ QStringList textos(std::initializer_list<const char*> lineas)
         resultado.append(QString::fromUtf8(linea));
     return resultado;
 }
+
+// The environment variables given, for as long as this lives; a null value
+// unsets one.
+class Entorno {
+public:
+    explicit Entorno(const std::map<QByteArray, QByteArray>& valores)
+    {
+        for (const auto& [nombre, valor] : valores) {
+            antes_[nombre] = qgetenv(nombre.constData());
+            pon(nombre, valor);
+        }
+    }
+    ~Entorno()
+    {
+        for (const auto& [nombre, valor] : antes_)
+            pon(nombre, valor);
+    }
+    Entorno(const Entorno&) = delete;
+    Entorno& operator=(const Entorno&) = delete;
+
+private:
+    static void pon(const QByteArray& nombre, const QByteArray& valor)
+    {
+        if (valor.isNull())
+            qunsetenv(nombre.constData());
+        else
+            qputenv(nombre.constData(), valor);
+    }
+
+    std::map<QByteArray, QByteArray> antes_;
+};
 
 }  // namespace
 
@@ -108,6 +146,56 @@ private Q_SLOTS:
             qunsetenv("XDG_DATA_HOME");
         else
             qputenv("XDG_DATA_HOME", xdg_anterior);
+    }
+
+    // Lists installed under a home or data folder whose name is not UTF-8
+    // (a Latin-1 "ñ") are found and read.
+    void carpetas_de_datos_que_no_son_utf_8_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("bajo");  // where the tolvera/ folder goes, under the one the variable names
+        QTest::newRow("HOME") << QByteArray("HOME") << QByteArray("/.local/share");
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("XDG_DATA_HOME") << QByteArray();
+        QTest::newRow("XDG_DATA_DIRS") << QByteArray("XDG_DATA_DIRS") << QByteArray();
+    }
+
+    void carpetas_de_datos_que_no_son_utf_8()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, bajo);
+        Carpeta_equipos carpeta {QByteArray(), QByteArray()};
+        QTemporaryDir temporal;
+        const QByteArray raiz = QFile::encodeName(temporal.path());
+        const QByteArray casa = raiz + "/espa\xf1ola";
+        const QByteArray tolvera = casa + bajo + "/tolvera";
+        QList<QByteArray> carpetas;  // made one by one, as Qt cannot make them by these names
+        for (qsizetype barra = tolvera.indexOf('/', raiz.size() + 1);; barra = tolvera.indexOf('/', barra + 1)) {
+            carpetas.append(barra < 0 ? tolvera : tolvera.left(barra));
+            if (barra < 0)
+                break;
+        }
+        for (const QByteArray& una : carpetas)
+            QCOMPARE(::mkdir(una.constData(), 0755), 0);
+        for (const auto& [lista, equipo] :
+             {std::pair{"/primera.txt", "Celta\n"}, std::pair{"/segunda.txt", "Eibar\n"}}) {
+            const int descriptor = ::open((tolvera + lista).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            QVERIFY(descriptor >= 0);
+            QCOMPARE(::write(descriptor, equipo, std::strlen(equipo)), ssize_t(std::strlen(equipo)));
+            ::close(descriptor);
+        }
+        std::map<QByteArray, QByteArray> valores{{"XDG_DATA_HOME", QByteArray()}, {"XDG_DATA_DIRS", "/nada"}};
+        valores[variable] = casa;
+        {
+            const Entorno entorno(valores);
+            Ventanas_de_prueba ventanas;
+            QVERIFY(Mensajes::errores_capturados().isEmpty());
+            QCOMPARE(entradas(QStringLiteral("equipos_primera")), textos({"Celta"}));
+            QCOMPARE(entradas(QStringLiteral("equipos_segunda")), textos({"Eibar"}));
+        }
+        for (const char* lista : {"/primera.txt", "/segunda.txt"})
+            QCOMPARE(::unlink((tolvera + lista).constData()), 0);
+        for (auto una = carpetas.crbegin(); una != carpetas.crend(); ++una)
+            QCOMPARE(::rmdir(una->constData()), 0);
     }
 
     void sin_segunda_solo_falta_la_segunda()

@@ -258,6 +258,33 @@ private Q_SLOTS:
         folio.boleto.signo1[2][2] = QChar();
         QVERIFY(marcas_apuesta(composicion_folio(folio, 600, 600)).empty());
     }
+
+    // With the width of the texts known (here 40 dots a letter at 600 dots
+    // per inch), a name wider than the 744 dots up to its label is cut with
+    // "…", blanks before it dropped, on both copies; one that fits is kept.
+    void nombres_que_no_caben_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("impreso");
+        QTest::newRow("cabe") << QStringLiteral("Betis - Sevilla") << QStringLiteral("Betis - Sevilla");
+        QTest::newRow("justo") << QStringLiteral("Athletic - Osasuna") << QStringLiteral("Athletic - Osasuna");
+        QTest::newRow("una de mas") << QStringLiteral("Athletic - Osasunaa") << QStringLiteral("Athletic - Osasun…");
+        QTest::newRow("blanco antes") << QStringLiteral("R. Sociedad - R. Sociedad")
+                                      << QStringLiteral("R. Sociedad - R.…");
+    }
+
+    void nombres_que_no_caben()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, impreso);
+        Folio folio = folio_vacio(10);
+        folio.partidos[4] = nombre;
+        folio.ancho_de_texto = [](const QString& texto, int dx, int) { return int(texto.size()) * 40 * dx / 600; };
+        const std::vector<Escribe> nombres = en_x(composicion_folio(folio, 600, 600), 827);
+        QCOMPARE(nombres[8].texto, impreso);
+        QCOMPARE(nombres[9].texto, impreso);
+        QCOMPARE(en_x(composicion_folio(folio, 300, 300), 413)[8].texto, impreso);
+    }
 };
 
 QTEST_APPLESS_MAIN(Prueba_composicion_folio)

@@ -8,6 +8,7 @@
 
 #include "printing/folio.h"
 #include "printing/impresora.h"
+#include "printing/lectura_ventana.h"
 #include "printing/quiniela.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
@@ -334,6 +335,33 @@ private Q_SLOTS:
         }
         const std::optional<QPoint> mancha = zonas.mancha(pagina);
         QVERIFY2(!mancha, qPrintable(texto_punto(mancha.value_or(QPoint()))));
+    }
+
+    // The plain sheet measures names in the face it prints them in, on the
+    // printer itself, and cuts the one that would run into its label.
+    void un_nombre_largo_se_corta_antes_de_su_etiqueta()
+    {
+        Ventanas_de_prueba ventanas;
+        elige_pdf(QDir::temp().filePath(QStringLiteral("no_se_imprime.pdf")), resolucion);
+        widget_de<QLabel>(ventana, QStringLiteral("partido1"))->setText(QStringLiteral("R. Sociedad - R. Sociedad"));
+        widget_de<QLabel>(ventana, QStringLiteral("partido2"))->setText(QStringLiteral("Betis - Sevilla"));
+        const Folio folio = lee_folio(*ventana);
+        const std::vector<Operacion> operaciones = composicion_folio(folio, resolucion, resolucion);
+        const int x_nombres = R(3.5L * por_centimetro(resolucion));
+        std::vector<QString> nombres;
+        for (const Operacion& operacion : operaciones)
+            if (const auto* escribe = std::get_if<Escribe>(&operacion); escribe && escribe->x == x_nombres)
+                nombres.push_back(escribe->texto);
+        QFont letra;
+        letra.setPointSize(8);
+        letra.setFamily(QStringLiteral("arial"));
+        const QFontMetrics medidas(letra, &Impresora::elegida());
+        const int sitio = R(3.15L * por_centimetro(resolucion));
+        QVERIFY(medidas.horizontalAdvance(QStringLiteral("R. Sociedad - R. Sociedad")) > sitio);
+        QVERIFY2(nombres.at(0).startsWith(u"R. Sociedad - R") && nombres.at(0).endsWith(u"…"),
+                 qPrintable(nombres.at(0)));
+        QVERIFY(medidas.horizontalAdvance(nombres.at(0)) <= sitio);
+        QCOMPARE(nombres.at(1), QStringLiteral("Betis - Sevilla"));
     }
 };
 

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -296,6 +297,29 @@ private Q_SLOTS:
         } else {
             QCOMPARE(bloques_distintos(previa, papel), 0);
         }
+    }
+
+    // Every press scales the page by the same step, from what is shown; the
+    // page stays on show at every step.
+    void ampliar_y_reducir()
+    {
+        Ventanas_de_prueba ventanas;
+        QList<qreal> factores;
+        en_vista_previa([&](Tventana_vista_previa* vista) {
+            const auto* hoja = widget_de<QPrintPreviewWidget>(vista, QStringLiteral("vista"));
+            factores.append(hoja->zoomFactor());
+            for (const char* boton : {"boton_ampliar", "boton_ampliar", "boton_reducir", "boton_reducir",
+                                      "boton_reducir"}) {
+                pulsa_boton(vista, QString::fromLatin1(boton));
+                factores.append(hoja->zoomFactor());
+            }
+        });
+        QCOMPARE(factores.size(), 6);
+        const qreal inicial = factores[0];
+        QVERIFY(inicial > 0);
+        const QList<qreal> pasos{1, 1.25, 1.25 * 1.25, 1.25, 1, 1 / 1.25};
+        for (qsizetype i = 0; i < pasos.size(); ++i)
+            QVERIFY2(qFuzzyCompare(factores[i], inicial * pasos[i]), qPrintable(QString::number(factores[i])));
     }
 
     // With no printer at all the preview still shows an A4 page at 600 dots

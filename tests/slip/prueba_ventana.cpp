@@ -6,6 +6,7 @@
 #include "printing/impresora.h"
 #include "slip/ayuda.h"
 #include "slip/componentes.h"
+#include "slip/linea_ordenes.h"
 #include "slip/programa.h"
 #include "slip/reloj.h"
 #include "slip/ventana.h"
@@ -194,8 +195,10 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         pulsa_boton(ventana, QStringLiteral("autor"));
         QCOMPARE(Mensajes::capturados(),
-                 QStringList(QStringLiteral("          Tolvera\r    Autor: El equipo de Tolvera\r"
-                                            "E-mail: tolvera@example.org")));
+                 QStringList(QStringLiteral("          Tolvera\r    Autor: El equipo de Tolvera\r    Versión ")
+                             + version_del_programa()));
+        QCOMPARE(interpreta_linea_ordenes({QStringLiteral("tolvera"), QStringLiteral("--version")}).texto,
+                 QStringLiteral("tolvera %1\n").arg(version_del_programa()));
     }
 
     void la_ayuda_se_abre_por_el_indice()
