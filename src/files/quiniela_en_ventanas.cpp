@@ -29,12 +29,12 @@ Trejilla* tabla_partidos()
 
 Trejilla* tabla_pleno()
 {
-    return busca<Trejilla>(ventana_partidos, QStringLiteral("tabla_pleno"));
+    return componente<Trejilla>(ventana_partidos, QStringLiteral("tabla_pleno"));
 }
 
 Tgoles* goles(const QString& nombre_selector)
 {
-    return busca<Tgoles>(ventana, nombre_selector);
+    return componente<Tgoles>(ventana, nombre_selector);
 }
 
 Trejilla* tabla_1x2()
@@ -163,7 +163,7 @@ void restaura_pleno(const registro_pleno::Pleno& pleno)
 {
     tabla_pleno()->pon_celda(1, 0, pleno.local);
     tabla_pleno()->pon_celda(2, 0, pleno.visitante);
-    busca<QLabel>(ventana, QStringLiteral("partido15"))->setText(nombre_partido(pleno.local, pleno.visitante));
+    componente<QLabel>(ventana, QStringLiteral("partido15"))->setText(nombre_partido(pleno.local, pleno.visitante));
     goles(QStringLiteral("pleno_local"))->set_valor(pleno.goles_local);
     goles(QStringLiteral("pleno_visitante"))->set_valor(pleno.goles_visitante);
 }

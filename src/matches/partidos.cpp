@@ -171,7 +171,7 @@ void Tventana_partidos::boton_okClick()
             tabla_1x2->pon_celda(0, m, nombre_m);
         }
     }
-    busca<QLabel>(ventana, QStringLiteral("partido15"))
+    componente<QLabel>(ventana, QStringLiteral("partido15"))
         ->setText(nombre_partido(tabla_pleno->celda(1, 0), tabla_pleno->celda(2, 0)));
     accept();
 }
