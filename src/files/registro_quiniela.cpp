@@ -108,9 +108,12 @@ QByteArray codifica(const Quiniela& quiniela)
         registro[en_marcas + p] = quiniela.marcas_variables[p] ? '\1' : '\0';
         texto_corto::pon(registro, en_local + 21 * p, cabe_equipo, quiniela.equipos_local[p]);
         texto_corto::pon(registro, en_visitante + 21 * p, cabe_equipo, quiniela.equipos_visitante[p]);
-        texto_corto::pon(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_1[p]));
-        texto_corto::pon(registro, en_porcentajes_x + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_x[p]));
-        texto_corto::pon(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_2[p]));
+        texto_corto::pon(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_1[p]));
+        texto_corto::pon(registro, en_porcentajes_x + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_x[p]));
+        texto_corto::pon(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_2[p]));
     }
     for (int c = 0; c < boleto::huecos; ++c) {
         for (int p = 0; p < boleto::partidos; ++p) {
@@ -132,13 +135,17 @@ Quiniela descodifica(const QByteArray& registro)
     quiniela.indice_apuestas = indice_leido(registro);
     quiniela.fecha = texto_corto::lee(registro, en_fecha, cabe_fecha);
     for (int p = 0; p < boleto::partidos; ++p) {
-        quiniela.signos_partido[p] = signo_partido_valido(texto_corto::lee(registro, en_signos_partido + 4 * p, cabe_signo));
+        quiniela.signos_partido[p] =
+            signo_partido_valido(texto_corto::lee(registro, en_signos_partido + 4 * p, cabe_signo));
         quiniela.marcas_variables[p] = registro[en_marcas + p] == '\1';
         quiniela.equipos_local[p] = texto_corto::lee(registro, en_local + 21 * p, cabe_equipo);
         quiniela.equipos_visitante[p] = texto_corto::lee(registro, en_visitante + 21 * p, cabe_equipo);
-        quiniela.porcentajes_1[p] = porcentaje_leido(texto_corto::lee(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje));
-        quiniela.porcentajes_x[p] = porcentaje_leido(texto_corto::lee(registro, en_porcentajes_x + 3 * p, cabe_porcentaje));
-        quiniela.porcentajes_2[p] = porcentaje_leido(texto_corto::lee(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje));
+        quiniela.porcentajes_1[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje));
+        quiniela.porcentajes_x[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_x + 3 * p, cabe_porcentaje));
+        quiniela.porcentajes_2[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje));
     }
     for (int c = 0; c < boleto::huecos; ++c) {
         for (int p = 0; p < boleto::partidos; ++p) {

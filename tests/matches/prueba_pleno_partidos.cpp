@@ -54,7 +54,8 @@ QByteArray pagina(const QByteArray& quince)
 {
     QByteArray texto = "<html><body><table>\n";
     for (int n = 1; n <= 14; ++n)
-        texto += "<tr><td>" + QByteArray::number(n) + " . LOCAL" + QByteArray(1, char('A' + n)) + " - VISITANTE</td></tr>\n";
+        texto += "<tr><td>" + QByteArray::number(n) + " . LOCAL" + QByteArray(1, char('A' + n))
+                 + " - VISITANTE</td></tr>\n";
     if (!quince.isNull())
         texto += "<tr><td>Pleno al 15</td><td>15 . " + quince + "</td></tr>\n";
     return texto + "</table></body></html>\n";

@@ -5,7 +5,6 @@
 #include "results/aciertos.h"
 #include "results/importes.h"
 #include "slip/ventana.h"
-#include "widgets/busca_componente.h"
 #include "widgets/componentegoles.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
@@ -26,7 +25,7 @@ void columna_con(int k, int aciertos)
     for (int m = 1; m <= 14; ++m) {
         const QChar acierto = catorce[m - 1];
         const QChar signo = m <= aciertos ? acierto : acierto == QLatin1Char('2') ? QLatin1Char('1') : QLatin1Char('2');
-        widget_de<Tvalor1x2>(ventana, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), k))->set_signo1(signo);
+        prueba::celda(m, k)->set_signo1(signo);
     }
 }
 
@@ -143,8 +142,7 @@ private Q_SLOTS:
             QCOMPARE(widget_de<Tgoles>(ventana_aciertos, QStringLiteral("pronostico_pleno_local"))->valor(),
                      pronostico.left(1).trimmed());
             for (int m = 1; m <= 14; ++m)
-                pulsa_signo(widget_de<Tvalor1x2_doble>(ventana_aciertos, nombre(QStringLiteral("signo"), m)),
-                            catorce[m - 1]);
+                pulsa_signo(prueba::selector(m, ventana_aciertos), catorce[m - 1]);
             pulsa_goles(ventana_aciertos, QStringLiteral("resultado_pleno"), resultado);
             for (int i = 0; i < 6; ++i)
                 QTest::keyClicks(caja(i), premios[i]);
@@ -154,7 +152,9 @@ private Q_SLOTS:
         });
         pulsa_boton(ventana, QStringLiteral("boton_comprobar"));
         QCOMPARE(etiqueta("categorias")->text(), categorias);
-        QCOMPARE(etiqueta("categorias")->toolTip().count(QLatin1Char('\n')), categorias.startsWith(QStringLiteral("E")) ? 5 : 4);
+        // Six categories named with the Especial, five without.
+        QCOMPARE(etiqueta("categorias")->toolTip().count(QLatin1Char('\n')),
+                 categorias.startsWith(QStringLiteral("Especial")) ? 5 : 4);
         QCOMPARE(etiqueta("premio")->text(), premio);
 
         pulsa_boton(ventana, QStringLiteral("Button1"));
