@@ -3,6 +3,7 @@
 
 #include "files/archivo_quiniela.h"
 #include "files/quiniela_en_ventanas.h"
+#include "files/registro_pleno.h"
 #include "files/registro_quiniela.h"
 #include "widgets/dialogo_archivo.h"
 
@@ -13,7 +14,7 @@ const QString filtro = QStringLiteral("*.qui (*.qui)");
 // The slip is read before the dialog, as it stands when "Guardar" is pressed.
 void Tventana::Button2Click()
 {
-    const QByteArray registro = registro_quiniela::codifica(quiniela_en_ventanas::recoge());
+    const QByteArray registro = quiniela_en_ventanas::contenido_archivo();
     const QString ruta = Dialogo_archivo::guarda(this, QStringLiteral("Guardar quiniela"), filtro);
     if (ruta.isEmpty())
         return;
@@ -33,7 +34,10 @@ void Tventana::Button3Click()
 // The file is read and checked whole before anything on screen changes.
 void Tventana::recupera(const QString& ruta)
 {
-    const auto quiniela = registro_quiniela::descodifica(archivo_quiniela::lee(ruta, registro_quiniela::tamano));
+    const QByteArray bytes =
+        archivo_quiniela::lee(ruta, registro_quiniela::tamano, registro_quiniela::tamano + registro_pleno::tamano);
+    const auto quiniela = registro_quiniela::descodifica(bytes);
     quiniela_en_ventanas::restaura(quiniela);
+    quiniela_en_ventanas::restaura_pleno(registro_pleno::descodifica(bytes));
     Dialogo_archivo::recuerda_carpeta_de(ruta);
 }

@@ -152,10 +152,15 @@ void escribe(const QString& ruta, const QByteArray& registro)
 
 QByteArray lee(const QString& ruta, qint64 tamano)
 {
-    archivo_regular::Lectura lectura = archivo_regular::lee(ruta, tamano);
+    return lee(ruta, tamano, tamano);
+}
+
+QByteArray lee(const QString& ruta, qint64 minimo, qint64 maximo)
+{
+    archivo_regular::Lectura lectura = archivo_regular::lee(ruta, maximo);
     if (lectura.error != 0)
         falla(nombre_en_disco::a_bytes(ruta), lectura.error);
-    if (lectura.bytes.size() < tamano)
+    if (lectura.bytes.size() < minimo)
         throw Error_tolvera(QStringLiteral("Read beyond end of file"));
     return std::move(lectura.bytes);
 }

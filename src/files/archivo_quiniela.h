@@ -27,6 +27,9 @@ void escribe(const QString& ruta, const QByteArray& registro);
 // can be read.
 QByteArray lee(const QString& ruta, qint64 tamano);
 
+// As above, but up to `maximo` bytes of a file of at least `minimo`.
+QByteArray lee(const QString& ruta, qint64 minimo, qint64 maximo);
+
 // The I/O layer's text for a system error code.
 QString texto_de_error(int codigo);
 

@@ -6,6 +6,7 @@
 #include "variables/variables.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
+#include "widgets/componentegoles.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/flechas.h"
 #include "widgets/rejilla.h"
@@ -24,6 +25,16 @@ using registro_quiniela::Quiniela;
 Trejilla* tabla_partidos()
 {
     return componente<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
+}
+
+Trejilla* tabla_pleno()
+{
+    return componente<Trejilla>(ventana_partidos, QStringLiteral("tabla_pleno"));
+}
+
+Tgoles* goles(const QString& nombre_selector)
+{
+    return componente<Tgoles>(ventana, nombre_selector);
 }
 
 Trejilla* tabla_1x2()
@@ -140,6 +151,26 @@ void restaura(const Quiniela& quiniela)
     componente<QLineEdit>(ventana, QStringLiteral("fecha"))->setText(quiniela.fecha);
     restaura_partidos(quiniela);
     restaura_signos(quiniela);
+}
+
+registro_pleno::Pleno recoge_pleno()
+{
+    return {tabla_pleno()->celda(1, 0), tabla_pleno()->celda(2, 0), goles(QStringLiteral("pleno_local"))->valor(),
+            goles(QStringLiteral("pleno_visitante"))->valor()};
+}
+
+void restaura_pleno(const registro_pleno::Pleno& pleno)
+{
+    tabla_pleno()->pon_celda(1, 0, pleno.local);
+    tabla_pleno()->pon_celda(2, 0, pleno.visitante);
+    componente<QLabel>(ventana, QStringLiteral("partido15"))->setText(nombre_partido(pleno.local, pleno.visitante));
+    goles(QStringLiteral("pleno_local"))->set_valor(pleno.goles_local);
+    goles(QStringLiteral("pleno_visitante"))->set_valor(pleno.goles_visitante);
+}
+
+QByteArray contenido_archivo()
+{
+    return registro_quiniela::codifica(recoge()) + registro_pleno::codifica(recoge_pleno());
 }
 
 }  // namespace quiniela_en_ventanas

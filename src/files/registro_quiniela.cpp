@@ -2,6 +2,7 @@
 
 #include "common/ansi.h"
 #include "common/error.h"
+#include "files/texto_corto.h"
 
 #include <QStringList>
 
@@ -34,22 +35,6 @@ constexpr int cabe_fecha = 8;
 // "00" never comes out of a share of 0 and is free to stand for 100.
 const QString cien = QStringLiteral("100");
 const QString cien_guardado = QStringLiteral("00");
-
-// A short string of capacity n: a length byte, then n bytes of which the
-// first `length` are the text.
-void pon_texto(QByteArray& registro, int en, int capacidad, const QString& texto)
-{
-    const QByteArray bytes = ansi::a_bytes(texto.left(capacidad));
-    registro[en] = static_cast<char>(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        registro[en + 1 + i] = bytes[i];
-}
-
-QString texto_en(const QByteArray& registro, int en, int capacidad)
-{
-    const int longitud = qMin(static_cast<int>(static_cast<unsigned char>(registro[en])), capacidad);
-    return ansi::a_texto(registro.mid(en + 1, longitud));
-}
 
 QString porcentaje_guardado(const QString& porcentaje)
 {
@@ -117,15 +102,18 @@ QByteArray codifica(const Quiniela& quiniela)
     const auto indice = static_cast<quint32>(quiniela.indice_apuestas);
     for (int i = 0; i < 4; ++i)
         registro[en_indice + i] = static_cast<char>((indice >> (8 * i)) & 0xFF);
-    pon_texto(registro, en_fecha, cabe_fecha, quiniela.fecha);
+    texto_corto::pon(registro, en_fecha, cabe_fecha, quiniela.fecha);
     for (int p = 0; p < boleto::partidos; ++p) {
-        pon_texto(registro, en_signos_partido + 4 * p, cabe_signo, quiniela.signos_partido[p]);
+        texto_corto::pon(registro, en_signos_partido + 4 * p, cabe_signo, quiniela.signos_partido[p]);
         registro[en_marcas + p] = quiniela.marcas_variables[p] ? '\1' : '\0';
-        pon_texto(registro, en_local + 21 * p, cabe_equipo, quiniela.equipos_local[p]);
-        pon_texto(registro, en_visitante + 21 * p, cabe_equipo, quiniela.equipos_visitante[p]);
-        pon_texto(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_1[p]));
-        pon_texto(registro, en_porcentajes_x + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_x[p]));
-        pon_texto(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje, porcentaje_guardado(quiniela.porcentajes_2[p]));
+        texto_corto::pon(registro, en_local + 21 * p, cabe_equipo, quiniela.equipos_local[p]);
+        texto_corto::pon(registro, en_visitante + 21 * p, cabe_equipo, quiniela.equipos_visitante[p]);
+        texto_corto::pon(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_1[p]));
+        texto_corto::pon(registro, en_porcentajes_x + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_x[p]));
+        texto_corto::pon(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje,
+                         porcentaje_guardado(quiniela.porcentajes_2[p]));
     }
     for (int c = 0; c < boleto::huecos; ++c) {
         for (int p = 0; p < boleto::partidos; ++p) {
@@ -145,15 +133,19 @@ Quiniela descodifica(const QByteArray& registro)
         throw Error_tolvera(QStringLiteral("Read beyond end of file"));
     Quiniela quiniela;
     quiniela.indice_apuestas = indice_leido(registro);
-    quiniela.fecha = texto_en(registro, en_fecha, cabe_fecha);
+    quiniela.fecha = texto_corto::lee(registro, en_fecha, cabe_fecha);
     for (int p = 0; p < boleto::partidos; ++p) {
-        quiniela.signos_partido[p] = signo_partido_valido(texto_en(registro, en_signos_partido + 4 * p, cabe_signo));
+        quiniela.signos_partido[p] =
+            signo_partido_valido(texto_corto::lee(registro, en_signos_partido + 4 * p, cabe_signo));
         quiniela.marcas_variables[p] = registro[en_marcas + p] == '\1';
-        quiniela.equipos_local[p] = texto_en(registro, en_local + 21 * p, cabe_equipo);
-        quiniela.equipos_visitante[p] = texto_en(registro, en_visitante + 21 * p, cabe_equipo);
-        quiniela.porcentajes_1[p] = porcentaje_leido(texto_en(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje));
-        quiniela.porcentajes_x[p] = porcentaje_leido(texto_en(registro, en_porcentajes_x + 3 * p, cabe_porcentaje));
-        quiniela.porcentajes_2[p] = porcentaje_leido(texto_en(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje));
+        quiniela.equipos_local[p] = texto_corto::lee(registro, en_local + 21 * p, cabe_equipo);
+        quiniela.equipos_visitante[p] = texto_corto::lee(registro, en_visitante + 21 * p, cabe_equipo);
+        quiniela.porcentajes_1[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_1 + 3 * p, cabe_porcentaje));
+        quiniela.porcentajes_x[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_x + 3 * p, cabe_porcentaje));
+        quiniela.porcentajes_2[p] =
+            porcentaje_leido(texto_corto::lee(registro, en_porcentajes_2 + 3 * p, cabe_porcentaje));
     }
     for (int c = 0; c < boleto::huecos; ++c) {
         for (int p = 0; p < boleto::partidos; ++p) {

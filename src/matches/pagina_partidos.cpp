@@ -87,4 +87,12 @@ std::optional<std::array<Equipos, numero_partidos>> lee(const QByteArray& pagina
     return partidos;
 }
 
+std::optional<Equipos> lee_pleno(const QByteArray& pagina)
+{
+    const std::optional<QByteArray> su_trozo = trozo(pagina, numero_partidos + 1);
+    if (!su_trozo)
+        return std::nullopt;
+    return separa(*su_trozo);
+}
+
 }  // namespace pagina_partidos

@@ -19,7 +19,7 @@ struct Equipos {
     QString visitante;
 };
 
-// The 30 bytes that follow the first marker of match `partido` (1..14), fewer
+// The 30 bytes that follow the first marker of match `partido` (1..15), fewer
 // where the page ends sooner; nothing when the page lacks the marker.
 std::optional<QByteArray> trozo(const QByteArray& pagina, int partido);
 
@@ -30,5 +30,9 @@ std::optional<Equipos> separa(const QByteArray& trozo);
 // All 14 matches, or nothing when any one of them cannot be read: a page that
 // is not the expected one must not leave half a table behind.
 std::optional<std::array<Equipos, numero_partidos>> lee(const QByteArray& pagina);
+
+// The Pleno al 15, cut like the others after its marker "15 . "; nothing
+// when the page has no readable 15th match.
+std::optional<Equipos> lee_pleno(const QByteArray& pagina);
 
 }  // namespace pagina_partidos

@@ -26,7 +26,7 @@ QString nombre_partido(const QString& local, const QString& visitante)
 }
 
 Tventana_partidos::Tventana_partidos()
-    : Tventana_secundaria(ventana, QStringLiteral("Partidos"), 512, 466)
+    : Tventana_secundaria(ventana, QStringLiteral("Partidos"), 512, 502)
 {
     ventana_partidos = this;
     setObjectName(QStringLiteral("ventana_partidos"));
@@ -51,6 +51,12 @@ void Tventana_partidos::crea_controles()
     tabla_partidos->setObjectName(QStringLiteral("tabla_partidos"));
     tabla_partidos->setGeometry(16, 20, 205, 369);
 
+    // The Pleno al 15 under the buttons, where the window grew to hold it.
+    tabla_pleno = new Trejilla(this, {.columnas = 3, .filas = 1, .columnas_fijas = 1, .filas_fijas = 0,
+                                      .ancho_columna = 80, .alto_fila = 24, .barra_vertical = false});
+    tabla_pleno->setObjectName(QStringLiteral("tabla_pleno"));
+    tabla_pleno->setGeometry(16, 436, 205, 29);
+
     crea_etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Primera"), {280, 4});
     equipos_primera = new Tlista_equipos(this);
     equipos_primera->setObjectName(QStringLiteral("equipos_primera"));
@@ -72,6 +78,11 @@ void Tventana_partidos::conecta()
             Mensajes::protegido([this] { equipos_primeraClick(equipos_primera); }));
     connect(equipos_segunda, &Tlista_equipos::OnClick, this,
             Mensajes::protegido([this] { equipos_primeraClick(equipos_segunda); }));
+    connect(tabla_partidos, &Trejilla::OnMouseDown, this, Mensajes::protegido([this] { tabla_partidosMouseDown(); }));
+    connect(tabla_pleno, &Trejilla::OnMouseDown, this,
+            Mensajes::protegido([this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                tabla_plenoMouseDown(x, y);
+            }));
     connect(boton_ok, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_okClick(); }));
     connect(boton_cancelar, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_cancelarClick(); }));
     connect(Boton_internet, &QPushButton::clicked, this, Mensajes::protegido([this] { Boton_internetClick(); }));
@@ -85,6 +96,8 @@ void Tventana_partidos::FormCreate()
     tabla_partidos->pon_ancho_columna(0, 20);
     for (int fila = 0; fila < boleto::partidos; ++fila)
         tabla_partidos->pon_celda(0, fila, QString::number(fila + 1));
+    tabla_pleno->pon_ancho_columna(0, 20);
+    tabla_pleno->pon_celda(0, 0, QStringLiteral("15"));
     Mensajes::protege([this] {
         equipos_primera->pon_equipos(archivo_equipos::lee(ubica_equipos::ruta(QStringLiteral("primera.txt"))));
         equipos_segunda->pon_equipos(archivo_equipos::lee(ubica_equipos::ruta(QStringLiteral("segunda.txt"))));
@@ -105,6 +118,10 @@ void Tventana_partidos::equipos_primeraClick(QListWidget* sender)
     const QListWidgetItem* entrada = sender->currentItem();
     if (!entrada)
         return;
+    if (destino_pleno_) {
+        coloca_en_pleno(entrada->text());
+        return;
+    }
     int columna = tabla_partidos->columna_actual();
     int fila = tabla_partidos->fila_actual();
     tabla_partidos->pon_celda(columna, fila, entrada->text());
@@ -116,6 +133,27 @@ void Tventana_partidos::equipos_primeraClick(QListWidget* sender)
     }
     tabla_partidos->pon_columna_actual(columna);
     tabla_partidos->pon_fila_actual(fila);
+}
+
+// Home, then away, where the next pick stays.
+void Tventana_partidos::coloca_en_pleno(const QString& equipo)
+{
+    tabla_pleno->pon_celda(tabla_pleno->columna_actual(), 0, equipo);
+    tabla_pleno->pon_columna_actual(2);
+}
+
+void Tventana_partidos::tabla_partidosMouseDown()
+{
+    destino_pleno_ = false;
+}
+
+// Only a press on one of the two team cells makes the Pleno the target.
+void Tventana_partidos::tabla_plenoMouseDown(int x, int y)
+{
+    int columna = 0;
+    int fila = 0;
+    if (tabla_pleno->celda_en(QPoint(x, y), columna, fila) && columna >= 1)
+        destino_pleno_ = true;
 }
 
 void Tventana_partidos::boton_okClick()
@@ -133,6 +171,8 @@ void Tventana_partidos::boton_okClick()
             tabla_1x2->pon_celda(0, m, nombre_m);
         }
     }
+    componente<QLabel>(ventana, QStringLiteral("partido15"))
+        ->setText(nombre_partido(tabla_pleno->celda(1, 0), tabla_pleno->celda(2, 0)));
     accept();
 }
 
@@ -147,4 +187,6 @@ void Tventana_partidos::vacia_equipos()
         tabla_partidos->pon_celda(1, fila, QString());
         tabla_partidos->pon_celda(2, fila, QString());
     }
+    tabla_pleno->pon_celda(1, 0, QString());
+    tabla_pleno->pon_celda(2, 0, QString());
 }

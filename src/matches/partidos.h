@@ -19,7 +19,8 @@ public:
     Tventana_partidos();
     ~Tventana_partidos() override;
 
-    // "Nuevo" on the main window: empties both team columns of the match table.
+    // "Nuevo" on the main window: empties both team columns of the match
+    // table and the Pleno's row.
     void vacia_equipos();
 
     // Home and away team of match n (1..14) into its row of the match table.
@@ -31,6 +32,9 @@ protected:
 private:
     void FormCreate();
     void equipos_primeraClick(QListWidget* sender);
+    void coloca_en_pleno(const QString& equipo);
+    void tabla_partidosMouseDown();
+    void tabla_plenoMouseDown(int x, int y);
     void boton_okClick();
     void boton_cancelarClick();
     void Boton_internetClick();
@@ -42,6 +46,10 @@ private:
     void crea_HTTPGetweb();
 
     Trejilla* tabla_partidos;
+    Trejilla* tabla_pleno;
+    // Where the next picked team goes: the match table, or the Pleno's row
+    // once one of its team cells has been clicked.
+    bool destino_pleno_ = false;
     Tlista_equipos* equipos_primera;
     Tlista_equipos* equipos_segunda;
     QPushButton* boton_ok;

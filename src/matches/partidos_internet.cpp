@@ -38,13 +38,19 @@ void Tventana_partidos::Boton_internetClick()
 // a download that worked.
 void Tventana_partidos::HTTPGetwebDoneString(QObject* Sender, const QString& Result)
 {
-    const auto partidos = pagina_partidos::lee(ansi::a_bytes(Result));
+    const QByteArray pagina = ansi::a_bytes(Result);
+    const auto partidos = pagina_partidos::lee(pagina);
     if (!partidos) {
         HTTPGetwebError(Sender);
         return;
     }
     for (int n = 1; n <= pagina_partidos::numero_partidos; ++n)
         coloca_equipos(n, (*partidos)[n - 1]);
+    // A page of the days before the Pleno, or one that lost it, leaves it as it was.
+    if (const auto pleno = pagina_partidos::lee_pleno(pagina)) {
+        tabla_pleno->pon_celda(1, 0, pleno->local);
+        tabla_pleno->pon_celda(2, 0, pleno->visitante);
+    }
 }
 
 void Tventana_partidos::HTTPGetwebError(QObject*)

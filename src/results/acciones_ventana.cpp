@@ -4,6 +4,7 @@
 #include "results/aciertos.h"
 #include "slip/componentes.h"
 #include "widgets/busca_componente.h"
+#include "widgets/componentegoles.h"
 #include "widgets/rejilla.h"
 
 #include <QLabel>
@@ -18,7 +19,8 @@ QString texto_signo(QChar signo)
 
 }  // namespace
 
-// Copies the names and the signs of all 16 columns, whatever the bets count;
+// Copies the names and the signs of all 16 columns, whatever the bets count,
+// and the Pleno's name and forecast;
 // the results and the totals stay as the window was last closed.
 void Tventana::boton_comprobarClick()
 {
@@ -28,5 +30,10 @@ void Tventana::boton_comprobarClick()
         for (int k = 1; k <= boleto::columnas; ++k)
             tabla->pon_celda(k, m, texto_signo(componentes::signo_de_columna(this, m, k)));
     }
+    componente<QLabel>(ventana_aciertos, QStringLiteral("nombre_pleno"))
+        ->setText(componente<QLabel>(this, QStringLiteral("partido15"))->text());
+    for (const QString& lado : {QStringLiteral("_local"), QStringLiteral("_visitante")})
+        componente<Tgoles>(ventana_aciertos, QStringLiteral("pronostico_pleno") + lado)
+            ->set_valor(componente<Tgoles>(this, QStringLiteral("pleno") + lado)->valor());
     ventana_aciertos->exec();
 }

@@ -29,18 +29,23 @@ const QString titulo_totales = QStringLiteral(" ACIERTOS ");
 constexpr int aciertos_primera = 14;
 constexpr int aciertos_quinta = 10;
 
-// How many columns won each category, "14: a · 13: b · 12: c · 11: d · 10: e".
-QString texto_categorias(const std::array<int, 15>& columnas_con)
+// How many columns won each category, "14: a · 13: b · 12: c · 11: d · 10: e",
+// after "Especial: s · " when the Pleno plays its part.
+QString texto_categorias(const std::array<int, 15>& columnas_con, const QString& especial = {})
 {
     QStringList partes;
+    if (!especial.isNull())
+        partes.append(QStringLiteral("Especial: %1").arg(especial));
     for (int aciertos = aciertos_primera; aciertos >= aciertos_quinta; --aciertos)
         partes.append(QStringLiteral("%1: %2").arg(aciertos).arg(columnas_con[aciertos]));
     return partes.join(QStringLiteral(" · "));
 }
 
-QString nombres_categorias()
+QString nombres_categorias(bool con_especial)
 {
     QStringList lineas;
+    if (con_especial)
+        lineas.append(QStringLiteral("Categoría especial: 14 aciertos y el Pleno al 15"));
     for (int aciertos = aciertos_primera; aciertos >= aciertos_quinta; --aciertos)
         lineas.append(
             QStringLiteral("%1.ª categoría: %2 aciertos").arg(aciertos_primera + 1 - aciertos).arg(aciertos));
@@ -50,13 +55,15 @@ QString nombres_categorias()
 }  // namespace
 
 Tventana_aciertos::Tventana_aciertos()
-    : Tventana_secundaria(ventana, QStringLiteral("Aciertos"), 629, 392)
+    : Tventana_secundaria(ventana, QStringLiteral("Aciertos"), 629, 492)
 {
     ventana_aciertos = this;
     setObjectName(QStringLiteral("ventana_aciertos"));
     move(106, 67);
     crea_panel();
     crea_tablas();
+    crea_pleno();
+    crea_premios();
     connect(boton_aciertos, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_aciertosClick(); }));
     connect(boton_cerrar, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_cerrarClick(); }));
     FormCreate();
@@ -69,13 +76,14 @@ Tventana_aciertos::~Tventana_aciertos()
 }
 
 // The selectors' tops are measured from the column picture, which sits in the
-// far corner of its one-pixel-larger frame.
+// far corner of its one-pixel-larger frame. The panel holds the 14 results
+// only; the Pleno's and the prizes' rows run under it.
 void Tventana_aciertos::crea_panel()
 {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(0, 0, 81, height());
+    panel->setGeometry(0, 0, 81, 365);
 
     auto* resultados = new QLabel(QStringLiteral("Resultados"), panel);
     resultados->setObjectName(QStringLiteral("Label1"));
@@ -109,7 +117,11 @@ void Tventana_aciertos::crea_tablas()
     todas.fill(16);
     categorias = crea_etiqueta(this, QStringLiteral("categorias"), texto_categorias(todas), {392, 330});
     categorias->clear();
-    categorias->setToolTip(nombres_categorias());
+    categorias->setToolTip(nombres_categorias(false));
+    // With the Especial in front the counts take a second line.
+    categorias->setWordWrap(true);
+    categorias->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    categorias->resize(width() - categorias->x() - 4, 2 * categorias->height());
 }
 
 // Both grids get the same wide name column, so each count stands under its
@@ -142,7 +154,18 @@ void Tventana_aciertos::boton_aciertosClick()
         tabla_aciertos_finales->pon_celda(c, 0, QString::number(aciertos));
         ++columnas_con[aciertos];
     }
-    categorias->setText(texto_categorias(columnas_con));
+    // The Pleno is one forecast for the whole slip: every column with 14
+    // hits wins the Especial too, or none does.
+    const std::optional<bool> acertado = pleno_acertado();
+    const int especiales = acertado.value_or(false) ? columnas_con[aciertos_primera] : 0;
+    QString especial;
+    if (pleno_en_juego())
+        especial = acertado ? QString::number(especiales) : QStringLiteral("-");
+    categorias->setText(texto_categorias(columnas_con, especial));
+    categorias->setToolTip(nombres_categorias(!especial.isNull()));
+    ganadoras = Ganadoras {especiales, columnas_con[14], columnas_con[13], columnas_con[12], columnas_con[11],
+                           columnas_con[10]};
+    premiosChange();
 }
 
 void Tventana_aciertos::boton_cerrarClick()
@@ -159,4 +182,6 @@ void Tventana_aciertos::vacia_totales()
 {
     tabla_aciertos_finales->vacia_fila(0);
     categorias->clear();
+    ganadoras.reset();
+    premiosChange();
 }

@@ -6,6 +6,7 @@
 #include "slip/componentes.h"
 #include "slip/importe.h"
 #include "slip/reloj.h"
+#include "widgets/componentegoles.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/controles.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 
 Tventana* ventana = nullptr;
 
@@ -42,6 +44,7 @@ Tventana::Tventana()
     imagen_quiniela->setGeometry(imagen_izquierda, imagen_arriba, laminas::boleto_ancho, laminas::boleto_alto);
     crea_panel();
     crea_boleto();
+    crea_pleno();
     crea_mandos();
     crea_tabla_variables();
     conecta();
@@ -111,6 +114,23 @@ void Tventana::crea_boleto()
         marca->setProperty("Tag", m);
         marca->setGeometry(imagen_izquierda + laminas::marca_variable_izquierda, fila + 4, 16, 16);
         sobre_papel(marca);
+    }
+}
+
+// The Pleno al 15 as the slip's 15th row, in the margin under match 14: its
+// name where the match names stand, and the two goal forecasts left of the
+// picture's legend.
+void Tventana::crea_pleno()
+{
+    const QPoint fila = posicion_celda(15, 1);
+    auto* partido = new Tetiqueta_partido(this);
+    partido->setObjectName(QStringLiteral("partido15"));
+    partido->setGeometry(imagen_izquierda + 19, fila.y() + 5, 110, 14);
+    const QStringList nombres = {QStringLiteral("pleno_local"), QStringLiteral("pleno_visitante")};
+    for (int i = 0; i < nombres.size(); ++i) {
+        auto* goles = new Tgoles(this);
+        goles->setObjectName(nombres[i]);
+        goles->move(fila + QPoint(i * (goles->width() + 8), 0));
     }
 }
 

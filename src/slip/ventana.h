@@ -67,6 +67,7 @@ private:
 
     void crea_panel();
     void crea_boleto();
+    void crea_pleno();
     void crea_mandos();
     void crea_tabla_variables();
     void conecta();

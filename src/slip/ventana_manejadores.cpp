@@ -9,6 +9,8 @@
 #include "slip/componentes.h"
 #include "slip/importe.h"
 #include "slip/linea_ordenes.h"
+#include "widgets/busca_componente.h"
+#include "widgets/componentegoles.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
 #include "widgets/flechas.h"
@@ -38,7 +40,11 @@ void Tventana::Button1Click()
         tabla_variables->vacia_fila(m - 1);
         ventana_aciertos->vacia_resultado(m);
     }
+    ventana_aciertos->vacia_resultado_pleno();
     ventana_aciertos->vacia_totales();
+    componente<QLabel>(this, QStringLiteral("partido15"))->clear();
+    componente<Tgoles>(this, QStringLiteral("pleno_local"))->set_valor(QString());
+    componente<Tgoles>(this, QStringLiteral("pleno_visitante"))->set_valor(QString());
     for (int k = 1; k <= boleto::columnas; ++k)
         for (int m = 1; m <= boleto::partidos; ++m)
             componentes::pon_signo_de_columna(this, m, k, boleto::sin_signo);
