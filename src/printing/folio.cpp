@@ -139,7 +139,7 @@ private:
             return;
         const QString texto = QStringLiteral("Pleno al 15: ") + pleno.nombre + QStringLiteral("  ") +
                               goles(local) + u'-' + goles(visitante);
-        const int y = R(15 * ky_ * 0.515L + 5 * ky_);
+        const int y = R((boleto::partidos + 1) * ky_ * 0.515L + 5 * ky_);
         escribe(x0, y, texto);
         if (dos_copias_)
             escribe(x0, y + copia2_, texto);
