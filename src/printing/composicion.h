@@ -60,12 +60,28 @@ struct Elipse {
 using Operacion = std::variant<Dibuja_lamina, Escribe, Cambia_cara, Relleno_negro, Elipse>;
 using Composicion = std::vector<Operacion>;
 
-// What both prints read of the bet: the bets count and the two signs of every
-// bet cell, [match - 1][column slot - 1]; '0', '1', 'x' or '2'.
+// The 15th match, the Pleno al 15: its name and the goals forecast for each
+// team, "0", "1", "2", "M" (three or more) or empty for none.
+struct Pleno {
+    QString nombre;
+    QString local;
+    QString visitante;
+};
+
+// The box of a goals forecast, 0 to 3 from left to right; -1 for none or for
+// anything else.
+inline int casilla_goles(const QString& goles)
+{
+    return goles.size() == 1 ? int(QStringLiteral("012M").indexOf(goles.front())) : -1;
+}
+
+// What both prints read of the bet: the bets count, the two signs of every
+// bet cell, [match - 1][column slot - 1], '0', '1', 'x' or '2', and the Pleno.
 struct Boleto {
     int apuestas = 2;
     boleto::Signos_pagina signo1 = boleto::pagina_sin_signos();
     boleto::Signos_pagina signo2 = boleto::pagina_sin_signos();
+    Pleno pleno;
 };
 
 // Column slots printed per block: all eight from 8 bets up.

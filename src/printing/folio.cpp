@@ -125,6 +125,30 @@ private:
             if (dos_copias_)
                 escribe(x_etiqueta, y + copia2_, etiqueta_partido(m));
         }
+        pleno(x0);
+    }
+
+    // Under match 14 of each copy, a row further down; not at all when the
+    // Pleno has neither a name nor a forecast.
+    void pleno(int x0)
+    {
+        const Pleno& pleno = folio_.boleto.pleno;
+        const int local = casilla_goles(pleno.local);
+        const int visitante = casilla_goles(pleno.visitante);
+        if (pleno.nombre.isEmpty() && local < 0 && visitante < 0)
+            return;
+        const QString texto = QStringLiteral("Pleno al 15: ") + pleno.nombre + QStringLiteral("  ") +
+                              goles(local) + u'-' + goles(visitante);
+        const int y = R((boleto::partidos + 1) * ky_ * 0.515L + 5 * ky_);
+        escribe(x0, y, texto);
+        if (dos_copias_)
+            escribe(x0, y + copia2_, texto);
+    }
+
+    // A missing forecast shows as "_".
+    static QString goles(int casilla)
+    {
+        return casilla < 0 ? QStringLiteral("_") : QStringLiteral("012M").mid(casilla, 1);
     }
 
     void signos_apuesta()

@@ -21,8 +21,9 @@ struct Folio {
 
 // The whole slip on a plain sheet: the slip picture (twice from 9 bets up),
 // the column picture with the base signs, the date, the numbered match names,
-// an X for every sign of every printed column and for every variable match.
-// A name wider than its room ends in "…" before its dotted label.
+// an X for every sign of every printed column and for every variable match,
+// and the Pleno's line under the matches. A name wider than its room ends in
+// "…" before its dotted label.
 // dx and dy are the printer's dots per inch.
 Composicion composicion_folio(const Folio& folio, int dx, int dy);
 

@@ -41,7 +41,7 @@ Recta ajusta(const std::vector<std::pair<long double, long double>>& puntos)
 // hundredths of a centimetre, so no scale puts every box exactly under its dot.
 // The scale and offset of each axis are fitted to the centres of all 336 dots
 // that the print itself would place, against the centres of their boxes.
-std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy)
+std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy, const Ajuste& ajuste)
 {
     std::vector<std::pair<long double, long double>> horizontal;
     std::vector<std::pair<long double, long double>> vertical;
@@ -68,8 +68,10 @@ std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy)
     }
     const Recta x = ajusta(horizontal);
     const Recta y = ajusta(vertical);
-    const Rectangulo primera {R(x.origen), R(y.origen), R(x.origen + x.pendiente * laminas::boleto_ancho),
-                              R(y.origen + y.pendiente * laminas::boleto_alto)};
+    const Desplazamiento movido = desplazamiento(ajuste, dx, dy);
+    const Rectangulo primera {R(x.origen) + movido.x, R(y.origen) + movido.y,
+                              R(x.origen + x.pendiente * laminas::boleto_ancho) + movido.x,
+                              R(y.origen + y.pendiente * laminas::boleto_alto) + movido.y};
     if (apuestas <= 8)
         return {primera};
     // The print puts the second block's dots this much lower.

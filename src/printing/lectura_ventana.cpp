@@ -21,6 +21,23 @@ QImage lamina(const Tventana& ventana, const QString& nombre_imagen, const QStri
     return imagen.isNull() ? carga_jpeg(recurso) : imagen;
 }
 
+// A goals forecast as its selector holds it; no selector, no forecast.
+QString goles(const Tventana& ventana, const QString& nombre_selector)
+{
+    const QWidget* selector = busca_componente(&ventana, nombre_selector);
+    return selector ? selector->property("valor").toString() : QString();
+}
+
+impresion::Pleno lee_pleno(const Tventana& ventana)
+{
+    impresion::Pleno pleno;
+    if (const auto* partido = busca<QLabel>(&ventana, QStringLiteral("partido15")))
+        pleno.nombre = partido->text();
+    pleno.local = goles(ventana, QStringLiteral("pleno_local"));
+    pleno.visitante = goles(ventana, QStringLiteral("pleno_visitante"));
+    return pleno;
+}
+
 }  // namespace
 
 impresion::Boleto lee_boleto(const Tventana& ventana)
@@ -34,6 +51,7 @@ impresion::Boleto lee_boleto(const Tventana& ventana)
             boleto.signo2[m - 1][c - 1] = celda->signo2();
         }
     }
+    boleto.pleno = lee_pleno(ventana);
     return boleto;
 }
 

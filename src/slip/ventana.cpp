@@ -175,6 +175,8 @@ void Tventana::crea_mandos()
                                     {x + 100, 299, 81, 25});
     configura_impresora = crea_boton(this, QStringLiteral("configura_impresora"), QStringLiteral("Configura"), {x, 344, 81, 25});
     autor = crea_boton(this, QStringLiteral("autor"), QStringLiteral("autor"), {x + 100, 344, 73, 25});
+    // The one free place beside the printing buttons, above "Vista previa".
+    boton_ajuste = crea_boton(this, QStringLiteral("boton_ajuste"), QStringLiteral("Ajuste"), {x + 100, 269, 81, 25});
 
     Button2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Button3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -203,6 +205,7 @@ void Tventana::conecta()
     connect(paginas, &Tflechas::clicked, this, Mensajes::protegido([this] { paginasClick(); }));
     connect(configura_impresora, &QPushButton::clicked, this,
             Mensajes::protegido([this] { configura_impresoraClick(); }));
+    connect(boton_ajuste, &QPushButton::clicked, this, Mensajes::protegido([this] { boton_ajusteClick(); }));
     connect(autor, &QPushButton::clicked, this, Mensajes::protegido([this] { autorClick(); }));
     connect(Button2, &QPushButton::clicked, this, Mensajes::protegido([this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, Mensajes::protegido([this] { Button3Click(); }));

@@ -61,6 +61,7 @@ private:
     void print1Click();
     void print2Click();
     void boton_vista_previaClick();
+    void boton_ajusteClick();
     void boton_variablesClick();
     void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
     void boton_comprobarClick();
@@ -90,6 +91,7 @@ private:
     QPushButton* print2;
     QPushButton* boton_vista_previa;
     QPushButton* configura_impresora;
+    QPushButton* boton_ajuste;
     QPushButton* boton_variables;
     QPushButton* boton_comprobar;
     Trejilla* tabla_variables;

@@ -1,10 +1,11 @@
 // The plain-sheet print computed without a printer: the worked example at 600
-// dots per inch, the order of drawing, the copies per bets count and the
-// labels and marks beside the slip.
+// dots per inch, the order of drawing, the copies per bets count, the labels
+// and marks beside the slip and the Pleno's line.
 #include "printing/folio.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 using namespace impresion;
@@ -247,6 +248,59 @@ private Q_SLOTS:
             // The "x" box of slot 2 is at 2135, of slot 4 at 2673.
             QCOMPARE(marcas.back().x, apuestas == 4 ? 2673 : 2135);
         }
+    }
+
+    // The Pleno's line under match 14 of each copy, in the names' column,
+    // right after the last label; the rest of the print as without it.
+    void linea_del_pleno_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<QString>("visitante");
+        QTest::addColumn<int>("apuestas");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::addColumn<QString>("linea");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QList<int>>("filas");
+        const QString partido = QStringLiteral("Betis - Sevilla");
+        QTest::newRow("sin Pleno") << "" << "" << "" << 10 << 600 << 600 << "" << 0 << QList<int> {};
+        QTest::newRow("pronosticos ajenos") << "" << "3" << "m" << 10 << 600 << 600 << "" << 0 << QList<int> {};
+        QTest::newRow("completo, una copia") << partido << "1" << "M" << 8 << 600 << 600
+                                             << "Pleno al 15: Betis - Sevilla  1-M" << 827 << QList<int> {3006};
+        QTest::newRow("solo el nombre, dos copias") << partido << "" << "" << 10 << 600 << 600
+                                                    << "Pleno al 15: Betis - Sevilla  _-_" << 827
+                                                    << QList<int> {3006, 3006 + 3307};
+        QTest::newRow("solo un pronostico, 300 x 720") << "" << "2" << "" << 10 << 300 << 720
+                                                       << "Pleno al 15:   2-_" << 413
+                                                       << QList<int> {3607, 3607 + 3968};
+    }
+
+    void linea_del_pleno()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, local);
+        QFETCH(QString, visitante);
+        QFETCH(int, apuestas);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        QFETCH(QString, linea);
+        QFETCH(int, x);
+        QFETCH(QList<int>, filas);
+        Folio folio = folio_vacio(apuestas);
+        folio.partidos.fill(QStringLiteral("A - B"));
+        folio.boleto.signo1[13][0] = QLatin1Char('1');
+        Composicion esperada = composicion_folio(folio, dx, dy);
+        folio.boleto.pleno = {nombre, local, visitante};
+        const Composicion con_pleno = composicion_folio(folio, dx, dy);
+
+        auto tras_etiqueta = std::find_if(esperada.rbegin(), esperada.rend(), [](const Operacion& operacion) {
+                                 const auto* escribe = std::get_if<Escribe>(&operacion);
+                                 return escribe && escribe->texto == QStringLiteral(".....14");
+                             }).base();
+        for (const int y : filas)
+            tras_etiqueta = esperada.insert(tras_etiqueta, Escribe {x, y, linea}) + 1;
+        QVERIFY(con_pleno == esperada);
     }
 
     // Only a damaged file brings such signs; they print nothing.

@@ -1,10 +1,11 @@
 // The preview against the paper: each print previewed offscreen and printed
 // from the preview into a PDF, the two pages rasterised alike and compared;
 // the faint slip under the official slip's dots, every dot inside its box;
-// and the preview with no printer at all.
+// the preview with no printer at all, and with an adjustment.
 #include "apoyo/apoyo.h"
 
 #include "common/geometria_laminas.h"
+#include "printing/ajuste.h"
 #include "printing/impresora.h"
 #include "printing/lamina_previa.h"
 #include "printing/quiniela.h"
@@ -24,6 +25,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -342,6 +344,28 @@ private Q_SLOTS:
         QVERIFY(abierta);
         const QString error = QStringLiteral("There is no default printer currently selected.");
         QCOMPARE(Mensajes::errores_capturados(), (QStringList {error, error}));
+    }
+
+    // With an adjustment stored, the dots are where "En quiniela" now prints
+    // them: at 300 dots per inch, 10 mm right and 5 mm down is 118 and 59 dots.
+    void la_vista_previa_muestra_el_ajuste()
+    {
+        QTemporaryDir ajustes;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
+        guarda_ajuste({10, 5});
+        Ventanas_de_prueba ventanas;
+        elige_apuestas(4);
+        pulsa_selector(1, QLatin1Char('1'));
+        elige_pdf(ajustes.filePath(QStringLiteral("impresion.pdf")), resolucion);
+        QImage previa;
+        en_vista_previa([&](Tventana_vista_previa* vista) {
+            pulsa_boton(vista, QStringLiteral("boton_quiniela"));
+            previa = pagina_previa(vista, a4(resolucion));
+        });
+        // The middle of match 1's "1" in column 1, from the paper's corner
+        // (margins of 75 dots): from (993, 757) to (1111, 816).
+        QVERIFY(oscuro(previa.pixel(1111 / reduccion, 816 / reduccion)));
+        QVERIFY(!oscuro(previa.pixel(993 / reduccion, 757 / reduccion)));
     }
 };
 
