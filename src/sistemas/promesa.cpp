@@ -16,11 +16,19 @@ namespace {
 
 constexpr int izquierda = 776;
 
-// One category to a line: as wide as the widest one with its separator,
-// narrower than any two.
-int ancho_de_una_categoria(const QLabel* etiqueta)
+// As wide as the longest guarantee.
+QSize sitio_de_garantia(const QLabel* etiqueta)
 {
-    return QFontMetrics(etiqueta->font()).horizontalAdvance(QStringLiteral("14: 100,0 % ·")) + 4;
+    const QFontMetrics letra(etiqueta->font());
+    return {letra.horizontalAdvance(QStringLiteral("Garantía: 14 aciertos")) + 4, letra.height()};
+}
+
+// One category to a line: as wide as the widest one with its separator,
+// narrower than any two; five lines.
+QSize sitio_de_probabilidades(const QLabel* etiqueta)
+{
+    const QFontMetrics letra(etiqueta->font());
+    return {letra.horizontalAdvance(QStringLiteral("14: 100,0 % ·")) + 4, 5 * letra.lineSpacing() + 4};
 }
 
 }  // namespace
@@ -33,12 +41,12 @@ Tpromesa::Tpromesa(Tventana* principal, Trejilla* porcentajes)
     setObjectName(QStringLiteral("promesa"));
     garantia_ = new QLabel(principal);
     garantia_->setObjectName(QStringLiteral("garantia"));
-    garantia_->setGeometry(izquierda, 14, 124, 16);
+    garantia_->setGeometry(QRect(QPoint(izquierda, 14), sitio_de_garantia(garantia_)));
     probabilidades_ = new QLabel(principal);
     probabilidades_->setObjectName(QStringLiteral("probabilidades"));
     probabilidades_->setWordWrap(true);
     probabilidades_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    probabilidades_->setGeometry(izquierda, 36, ancho_de_una_categoria(probabilidades_), 90);
+    probabilidades_->setGeometry(QRect(QPoint(izquierda, 36), sitio_de_probabilidades(probabilidades_)));
 
     for (int c = 1; c <= 8; ++c)
         for (int m = 1; m <= 14; ++m)
