@@ -1,9 +1,9 @@
 #include "sistemas/promesa.h"
 
 #include "sistemas/boleto.h"
+#include "slip/componentes.h"
 #include "slip/ventana.h"
 #include "variables/porcentajes.h"
-#include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/rejilla.h"
 
@@ -48,15 +48,12 @@ Tpromesa::Tpromesa(Tventana* principal, Trejilla* porcentajes)
     probabilidades_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     probabilidades_->setGeometry(QRect(QPoint(izquierda, 36), sitio_de_probabilidades(probabilidades_)));
 
-    for (int c = 1; c <= 8; ++c)
-        for (int m = 1; m <= 14; ++m)
-            connect(busca<Tvalor1x2>(principal, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), c)),
-                    &Tvalor1x2::cambia, this, &Tpromesa::pide);
-    for (int m = 1; m <= 14; ++m)
-        connect(busca<QCheckBox>(principal, nombre(QStringLiteral("checkvar"), m)), &QCheckBox::toggled, this,
-                &Tpromesa::pide);
-    connect(busca<QComboBox>(principal, QStringLiteral("apuestas")), &QComboBox::currentIndexChanged, this,
-            &Tpromesa::pide);
+    for (int c = 1; c <= boleto::huecos; ++c)
+        for (int m = 1; m <= boleto::partidos; ++m)
+            connect(componentes::celda(principal, m, c), &Tvalor1x2::cambia, this, &Tpromesa::pide);
+    for (int m = 1; m <= boleto::partidos; ++m)
+        connect(componentes::marca(principal, m), &QCheckBox::toggled, this, &Tpromesa::pide);
+    connect(componentes::apuestas(principal), &QComboBox::currentIndexChanged, this, &Tpromesa::pide);
     connect(porcentajes, &Trejilla::cambia_celda, this, &Tpromesa::pide);
 }
 
@@ -73,25 +70,22 @@ void Tpromesa::pide()
 
 void Tpromesa::cuenta()
 {
-    sistemas::Boleto boleto;
-    if (busca<QComboBox>(principal_, QStringLiteral("apuestas"))->currentIndex() >= 0)
-        boleto.columnas = principal_->numero_apuestas();
-    for (int m = 1; m <= 14; ++m) {
+    sistemas::Boleto hoja;
+    if (componentes::apuestas(principal_)->currentIndex() >= 0)
+        hoja.columnas = principal_->numero_apuestas();
+    for (int m = 1; m <= boleto::partidos; ++m) {
         const auto i = static_cast<std::size_t>(m - 1);
-        for (int k = 1; k <= boleto.columnas; ++k) {
-            const Tvalor1x2* celda
-                = busca<Tvalor1x2>(principal_, nombre(QStringLiteral("signo"), m, QStringLiteral("_col"), k <= 8 ? k : k - 8));
-            const QChar signo = k <= 8 ? celda->signo1() : celda->signo2();
-            boleto.signos[i][static_cast<std::size_t>(k - 1)] = static_cast<char>(signo.toLatin1());
-        }
-        boleto.variable[i] = busca<QCheckBox>(principal_, nombre(QStringLiteral("checkvar"), m))->isChecked();
+        for (int k = 1; k <= hoja.columnas; ++k)
+            hoja.signos[i][static_cast<std::size_t>(k - 1)]
+                = static_cast<char>(componentes::signo_de_columna(principal_, m, k).toLatin1());
+        hoja.variable[i] = componentes::marca(principal_, m)->isChecked();
         const std::optional<int> p1 = porcentajes::lee(porcentajes_->celda(1, m));
         const std::optional<int> px = porcentajes::lee(porcentajes_->celda(2, m));
         const std::optional<int> p2 = porcentajes::lee(porcentajes_->celda(3, m));
         if (p1 && px && p2)
-            boleto.porcentajes[i] = std::array<int, 3>{*p1, *px, *p2};
+            hoja.porcentajes[i] = std::array<int, 3>{*p1, *px, *p2};
     }
-    const sistemas::Textos textos = sistemas::promete(boleto);
+    const sistemas::Textos textos = sistemas::promete(hoja);
     garantia_->setText(textos.garantia);
     probabilidades_->setText(textos.probabilidades);
 }

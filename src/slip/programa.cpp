@@ -22,7 +22,7 @@ void crea_ventanas()
     new Tventana_variables;
     new Tventana_aciertos;
     // The promise labels read the shares, so they come once both windows are there.
-    new Tpromesa(ventana, busca<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2")));
+    new Tpromesa(ventana, componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2")));
 }
 
 void destruye_ventanas()

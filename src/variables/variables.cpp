@@ -210,7 +210,7 @@ void Tventana_variables::boton_reducirClick()
     }
     QApplication::restoreOverrideCursor();
 
-    auto* tabla_variables = busca<Trejilla>(ventana, QStringLiteral("tabla_variables"));
+    auto* tabla_variables = componentes::tabla_variables(ventana);
     for (int fila = 0; fila < tabla_variables->filas(); ++fila)
         tabla_variables->vacia_fila(fila);
     for (std::size_t i = 0; i < variables.size(); ++i) {
