@@ -2,9 +2,12 @@
 
 #include "matches/partidos.h"
 #include "results/aciertos.h"
+#include "sistemas/promesa.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
+#include "widgets/busca_componente.h"
 #include "widgets/letras.h"
+#include "widgets/rejilla.h"
 
 #include <QApplication>
 
@@ -18,6 +21,8 @@ void crea_ventanas()
     new Tventana_partidos;
     new Tventana_variables;
     new Tventana_aciertos;
+    // The promise labels read the shares, so they come once both windows are there.
+    new Tpromesa(ventana, componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2")));
 }
 
 void destruye_ventanas()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,6 +37,8 @@ public:
 
     // Published for the percentages window: places one variable match's signs.
     void coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2);
+    // The same with the sign of every played column given ('1', 'x' or '2').
+    void coloca_signos(const QString& nombre_partido, int partido, const std::vector<char>& signos);
     void comprueba_repeticiones();
 
     // Loads a bet file as "Recuperar" does once the file is chosen; also the

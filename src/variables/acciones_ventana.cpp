@@ -73,11 +73,21 @@ void Tventana::boton_variablesClick()
     ventana_variables->exec();
 }
 
-// The selector shows the set of signs used and is locked once it shows a
-// set; a match that got one sign only keeps the selector's text as it was.
 void Tventana::coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2)
 {
-    const reparto::Cuentas cuentas{c1, cx, c2};
+    coloca_signos(nombre_partido, partido, reparto::coloca_signos({c1, cx, c2}, numero_apuestas()));
+}
+
+// The selector shows the set of signs used and is locked once it shows a
+// set; a match that got one sign only keeps the selector's text as it was.
+void Tventana::coloca_signos(const QString& nombre_partido, int partido, const std::vector<char>& signos)
+{
+    reparto::Cuentas cuentas;
+    for (char signo : signos) {
+        cuentas.c1 += signo == '1' ? 1 : 0;
+        cuentas.cx += signo == 'x' ? 1 : 0;
+        cuentas.c2 += signo == '2' ? 1 : 0;
+    }
     auto* selector = componentes::selector(this, partido);
     const QString juego = reparto::juego_de_signos(cuentas);
     if (!juego.isEmpty())
@@ -90,9 +100,7 @@ void Tventana::coloca_variables(const QString& nombre_partido, int partido, int 
         ++fila;
     tabla_variables->pon_celda(0, fila, nombre_partido);
 
-    const int n = numero_apuestas();
-    const std::vector<char> signos = reparto::coloca_signos(cuentas, n);
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= static_cast<int>(signos.size()); ++k) {
         const QChar signo = QLatin1Char(signos[static_cast<std::size_t>(k - 1)]);
         if (signo == QChar())
             continue;

@@ -25,18 +25,27 @@ private:
     void tabla_1x2MouseDown(Qt::MouseButton boton, Qt::KeyboardModifiers estado, int x, int y);
     void Button3Click();
     void Button1Click();
+    void boton_reducirClick();
+    // Digits typed into a share cell; Tab and Enter move on.
+    bool tabla_1x2KeyPress(const class QKeyEvent& tecla);
+    void pasa_a_la_siguiente();
 
     void crea_componentes();
     void conecta();
     // The shares of match m as whole numbers; when one is not, says so
     // naming the match and gives nothing.
     std::optional<reparto::Porcentajes> lee_porcentajes(int partido) const;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
     Trejilla* tabla_1x2;
     QLabel* Label3;
     Timagen* Image1;
     QPushButton* Button3;
     QPushButton* Button1;
+    QPushButton* boton_reducir;
+    // The first digit typed into a cell replaces its share, the next ones
+    // add to it, as in a spreadsheet; any press or move starts afresh.
+    bool tecleando_ = false;
 };
 
 extern Tventana_variables* ventana_variables;

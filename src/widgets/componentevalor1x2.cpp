@@ -20,14 +20,20 @@ QString Tvalor1x2::caption_de_signo(QChar signo)
 
 void Tvalor1x2::set_signo1(QChar signo)
 {
+    const bool cambiado = signo1_ != signo;
     signo1_ = signo;
     muestra();
+    if (cambiado)
+        Q_EMIT cambia();
 }
 
 void Tvalor1x2::set_signo2(QChar signo)
 {
+    const bool cambiado = signo2_ != signo;
     signo2_ = signo;
     muestra();
+    if (cambiado)
+        Q_EMIT cambia();
 }
 
 void Tvalor1x2::set_pagina(QChar pagina)
@@ -59,8 +65,7 @@ void Tvalor1x2::mousePressEvent(QMouseEvent* evento)
         return;
     const QChar signo = signo_pulsado(evento);
     if (pagina_ == QLatin1Char('1'))
-        signo1_ = signo;
+        set_signo1(signo);
     else if (pagina_ == QLatin1Char('2'))
-        signo2_ = signo;
-    muestra();
+        set_signo2(signo);
 }

@@ -21,6 +21,10 @@ public:
     // "1" -> "X  ", "x" -> " X ", "2" -> "  X", "0" -> "   ", anything else null.
     static QString caption_de_signo(QChar signo);
 
+Q_SIGNALS:
+    // Either sign changed, whoever changed it.
+    void cambia();
+
 protected:
     void mousePressEvent(QMouseEvent* evento) override;
 

@@ -43,6 +43,7 @@ void Trejilla::pon_celda(int columna, int fila, const QString& texto)
         return;
     actual = texto;
     viewport()->update(rect_celda(columna, fila));
+    Q_EMIT cambia_celda(columna, fila);
 }
 
 void Trejilla::vacia_fila(int fila)

@@ -48,6 +48,8 @@ public:
 
 Q_SIGNALS:
     void OnMouseDown(Qt::MouseButton boton, Qt::KeyboardModifiers estado, int x, int y);
+    // A cell's text changed, whoever changed it.
+    void cambia_celda(int columna, int fila);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

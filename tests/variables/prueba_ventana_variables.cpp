@@ -45,11 +45,11 @@ private Q_SLOTS:
     {
         Ventanas_de_prueba ventanas;
         QCOMPARE(ventana_variables->windowTitle(), QStringLiteral("ventana_variables"));
-        QCOMPARE(ventana_variables->size(), QSize(375 - 8, 299 - 27));
+        QCOMPARE(ventana_variables->size(), QSize(471 - 8, 299 - 27));
         // Above the main window only (through it as transient parent), not above other programs.
         QVERIFY(!(ventana_variables->windowFlags() & Qt::WindowStaysOnTopHint));
         QVERIFY(!(ventana_variables->windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(ventana_variables->pos() + QPoint(375 / 2, 299 / 2),
+        QCOMPARE(ventana_variables->pos() + QPoint(471 / 2, 299 / 2),
                  QGuiApplication::primaryScreen()->geometry().center());
         QCOMPARE(sitio(QStringLiteral("tabla_1x2")), QRect(4, 4, 261, 259));
         QCOMPARE(sitio(QStringLiteral("Image1")), QRect(276, 16, 81, 105));
