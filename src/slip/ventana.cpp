@@ -125,12 +125,14 @@ void Tventana::crea_pleno()
     const QPoint fila = posicion_celda(15, 1);
     auto* partido = new Tetiqueta_partido(this);
     partido->setObjectName(QStringLiteral("partido15"));
-    partido->setGeometry(imagen_izquierda + 19, fila.y() + 5, 110, 14);
+    partido->setGeometry(imagen_izquierda + 19, fila.y() + 11, 110, 14);
     const QStringList nombres = {QStringLiteral("pleno_local"), QStringLiteral("pleno_visitante")};
     for (int i = 0; i < nombres.size(); ++i) {
         auto* goles = new Tgoles(this);
         goles->setObjectName(nombres[i]);
-        goles->move(fila + QPoint(i * (goles->width() + 8), 0));
+        // Below the bet cells of match 14, which reach down to here, so that
+        // neither covers the other's boxes nor takes its presses.
+        goles->move(fila + QPoint(i * (goles->width() + 8), 6));
     }
 }
 
