@@ -36,10 +36,11 @@ const QString cien = QStringLiteral("100");
 const QString cien_guardado = QStringLiteral("00");
 
 // A short string of capacity n: a length byte, then n bytes of which the
-// first `length` are the text.
+// first `length` are the text. A letter the code page lacks is kept as its
+// nearest one, cut with the rest.
 void pon_texto(QByteArray& registro, int en, int capacidad, const QString& texto)
 {
-    const QByteArray bytes = ansi::a_bytes(texto.left(capacidad));
+    const QByteArray bytes = ansi::a_bytes(ansi::guardable(texto).left(capacidad));
     registro[en] = static_cast<char>(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         registro[en + 1 + i] = bytes[i];
