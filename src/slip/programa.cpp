@@ -18,6 +18,7 @@ void crea_ventanas()
     new Tventana_partidos;
     new Tventana_variables;
     new Tventana_aciertos;
+    ventana->vigila_cambios();
 }
 
 void destruye_ventanas()

@@ -7,6 +7,7 @@
 #include "results/aciertos.h"
 #include "slip/ayuda.h"
 #include "slip/importe.h"
+#include "slip/vigia_cambios.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
@@ -22,8 +23,12 @@ namespace {
 const QString sin_apuestas = QStringLiteral("Selecciona primero el número de apuestas");
 }
 
+// A download still running would fill the emptied match table afterwards.
 void Tventana::Button1Click()
 {
+    if (!puede_dejar_la_quiniela())
+        return;
+    ventana_partidos->abandona_descarga();
     apuestas->setCurrentIndex(-1);
     apuestas->setEnabled(true);
     ventana_partidos->vacia_equipos();
@@ -44,6 +49,8 @@ void Tventana::Button1Click()
             celda(m, c)->set_signo2(QLatin1Char('0'));
         }
     }
+    archivo.clear();
+    vigia->toma_referencia();
 }
 
 // A match without a name cannot be variable. Marking or unmarking blanks the
