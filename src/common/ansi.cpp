@@ -1,5 +1,8 @@
 #include "common/ansi.h"
 
+#include <QList>
+
+#include <algorithm>
 #include <array>
 
 namespace ansi {
@@ -21,7 +24,60 @@ char16_t unidad(unsigned char byte)
     return byte;
 }
 
+bool cabe(char32_t punto)
+{
+    return punto <= 0xFFFF && (punto == u'?' || a_byte(QChar(static_cast<char16_t>(punto))) != '?');
+}
+
+// Letters that Unicode does not decompose into a base letter and a mark.
+char32_t letra_sin_descomposicion(char32_t punto)
+{
+    switch (punto) {
+    case U'ł': return U'l';
+    case U'Ł': return U'L';
+    case U'đ': return U'd';
+    case U'Đ': return U'D';
+    case U'ı': return U'i';
+    case U'ħ': return U'h';
+    case U'Ħ': return U'H';
+    case U'ŧ': return U't';
+    case U'Ŧ': return U'T';
+    default: return 0;
+    }
+}
+
+// The compatibility decomposition splits "ş" into "s" and a cedilla, "ﬁ"
+// into "f" and "i"; the parts the code page holds stay (never the marks).
+void pon_cercano(QString& destino, char32_t punto)
+{
+    if (const char32_t letra = letra_sin_descomposicion(punto)) {
+        destino += QChar(static_cast<char16_t>(letra));
+        return;
+    }
+    const QString partes = QString::fromUcs4(&punto, 1).normalized(QString::NormalizationForm_KD);
+    for (const char32_t parte : partes.toUcs4())
+        if (cabe(parte))
+            destino += QChar(static_cast<char16_t>(parte));
+}
+
 }  // namespace
+
+QString guardable(const QString& texto)
+{
+    const QList<uint> puntos = texto.toUcs4();
+    if (std::all_of(puntos.begin(), puntos.end(), [](uint punto) { return cabe(punto); }))
+        return texto;
+    // Composed first, so that an "e" followed by a combining accent is the
+    // "é" the code page has.
+    QString cercano;
+    for (const char32_t punto : texto.normalized(QString::NormalizationForm_C).toUcs4()) {
+        if (cabe(punto))
+            cercano += QChar(static_cast<char16_t>(punto));
+        else
+            pon_cercano(cercano, punto);
+    }
+    return cercano;
+}
 
 QString a_texto(char byte)
 {

@@ -37,8 +37,9 @@ struct Quiniela {
     bool operator==(const Quiniela&) const = default;
 };
 
-// Texts are cut to their fields; a variables cell that is not exactly one
-// character long is stored as empty.
+// Texts are cut to their fields, each letter outside Windows-1252 first made
+// its nearest letter there (ansi::guardable); a variables cell that is not
+// exactly one character long is stored as empty.
 QByteArray codifica(const Quiniela& quiniela);
 
 // Reads the first `tamano` bytes. A damaged record is made safe: lengths are

@@ -6,7 +6,7 @@ namespace texto_corto {
 
 void pon(QByteArray& registro, int en, int capacidad, const QString& texto)
 {
-    const QByteArray bytes = ansi::a_bytes(texto.left(capacidad));
+    const QByteArray bytes = ansi::a_bytes(ansi::guardable(texto).left(capacidad));
     registro[en] = static_cast<char>(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         registro[en + 1 + i] = bytes[i];

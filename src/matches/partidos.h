@@ -23,6 +23,10 @@ public:
     // table and the Pleno's row.
     void vacia_equipos();
 
+    // A load or "Nuevo" on the main window: a download still running ends,
+    // and neither its page nor its failure is heard of.
+    void abandona_descarga();
+
     // Home and away team of match n (1..14) into its row of the match table.
     void coloca_equipos(int n, const pagina_partidos::Equipos& equipos);
 
@@ -56,6 +60,7 @@ private:
     QPushButton* boton_cancelar;
     QPushButton* Boton_internet;
     THTTPGet* HTTPGetweb;
+    bool descarga_abandonada = false;
 };
 
 // Home team, " - ", away team; empty while either team is missing.

@@ -28,9 +28,20 @@ void Tventana_partidos::crea_HTTPGetweb()
     HTTPGetweb->OnError = Mensajes::protegido([this](QObject* Sender) { HTTPGetwebError(Sender); });
 }
 
+// While an abandoned download is still ending the press is ignored, as any
+// press is while a download runs.
 void Tventana_partidos::Boton_internetClick()
 {
     HTTPGetweb->FetchText();
+}
+
+// A stopped fetch always ends with OnError, never with its page.
+void Tventana_partidos::abandona_descarga()
+{
+    if (!HTTPGetweb->en_curso())
+        return;
+    descarga_abandonada = true;
+    HTTPGetweb->StopFetch();
 }
 
 // A page that is not the expected one (an error page, a changed layout)
@@ -55,6 +66,10 @@ void Tventana_partidos::HTTPGetwebDoneString(QObject* Sender, const QString& Res
 
 void Tventana_partidos::HTTPGetwebError(QObject*)
 {
+    if (descarga_abandonada) {
+        descarga_abandonada = false;
+        return;
+    }
     Mensajes::muestra(QStringLiteral("Error de comunicación con la web de los partidos"));
 }
 

@@ -23,6 +23,7 @@ void crea_ventanas()
     new Tventana_aciertos;
     // The promise labels read the shares, so they come once both windows are there.
     new Tpromesa(ventana, componente<Trejilla>(ventana_variables, QStringLiteral("tabla_1x2")));
+    ventana->vigila_cambios();
 }
 
 void destruye_ventanas()

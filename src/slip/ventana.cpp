@@ -21,7 +21,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -248,8 +250,25 @@ void Tventana::FormCreate()
     }
 }
 
+// The bet file's name once there is one, and a "*" while what a save would
+// write is not what the file holds.
+void Tventana::pon_titulo(bool sin_guardar)
+{
+    const QString programa = QStringLiteral("Tolvera");
+    const QString titulo = archivo.isEmpty() ? programa : QFileInfo(archivo).fileName() + QStringLiteral(" — ") + programa;
+    setWindowTitle(sin_guardar ? QLatin1Char('*') + titulo : titulo);
+}
+
+// A save asked for and not done (cancelled, or failed and reported) keeps
+// the window open.
 void Tventana::closeEvent(QCloseEvent* evento)
 {
+    bool sale = false;
+    Mensajes::protege([this, &sale] { sale = puede_dejar_la_quiniela(); });
+    if (!sale) {
+        evento->ignore();
+        return;
+    }
     QWidget::closeEvent(evento);
     QApplication::quit();
 }

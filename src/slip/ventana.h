@@ -15,6 +15,7 @@ class Trejilla;
 class Tvalor1x2;
 class Tvalor1x2_doble;
 class Tventana_ayuda;
+class Vigia_cambios;
 
 // The main window: the slip picture with its 112 bet cells, the side panel
 // with the match sign selectors, the bets count, the page shown, the variable
@@ -45,6 +46,11 @@ public:
     // file named on the command line. Errors are thrown for the general report.
     void recupera(const QString& ruta);
 
+    // From now on the window knows when the slip has unsaved changes and
+    // shows it in its title. Called once the other three windows exist: the
+    // slip lives in them too.
+    void vigila_cambios();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 
@@ -69,6 +75,10 @@ private:
     void boton_variablesClick();
     void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
     void boton_comprobarClick();
+
+    bool guarda();
+    bool puede_dejar_la_quiniela();
+    void pon_titulo(bool sin_guardar);
 
     void crea_panel();
     void crea_boleto();
@@ -101,6 +111,9 @@ private:
     Trejilla* tabla_variables;
     Timagen* Image3;
     Tventana_ayuda* ventana_ayuda = nullptr;
+    Vigia_cambios* vigia = nullptr;
+    // The bet file last saved or loaded; empty for a slip of its own.
+    QString archivo;
 };
 
 extern Tventana* ventana;

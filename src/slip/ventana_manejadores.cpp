@@ -9,6 +9,7 @@
 #include "slip/componentes.h"
 #include "slip/importe.h"
 #include "slip/linea_ordenes.h"
+#include "slip/vigia_cambios.h"
 #include "widgets/busca_componente.h"
 #include "widgets/componentegoles.h"
 #include "widgets/componentevalor1x2.h"
@@ -25,8 +26,12 @@ namespace {
 const QString sin_apuestas = QStringLiteral("Selecciona primero el número de apuestas");
 }
 
+// A download still running would fill the emptied match table afterwards.
 void Tventana::Button1Click()
 {
+    if (!puede_dejar_la_quiniela())
+        return;
+    ventana_partidos->abandona_descarga();
     apuestas->setCurrentIndex(-1);
     apuestas->setEnabled(true);
     ventana_partidos->vacia_equipos();
@@ -48,6 +53,8 @@ void Tventana::Button1Click()
     for (int k = 1; k <= boleto::columnas; ++k)
         for (int m = 1; m <= boleto::partidos; ++m)
             componentes::pon_signo_de_columna(this, m, k, boleto::sin_signo);
+    archivo.clear();
+    vigia->toma_referencia();
 }
 
 // A match without a name cannot be variable. Marking or unmarking blanks the

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <QPushButton>
+
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -13,6 +16,9 @@ namespace {
 bool capturando = false;
 QStringList mensajes_capturados;
 QStringList errores;
+QList<QMessageBox::StandardButton> respuestas;
+QList<QMessageBox::StandardButton> reserva;
+QList<Mensajes::Pregunta> preguntas;
 
 const QString titulo = QStringLiteral("tolvera");
 
@@ -31,7 +37,45 @@ void caja(QMessageBox::Icon icono, const QString& texto)
     caja.exec();
 }
 
+bool ofrece(const QList<Mensajes::Boton>& botones, QMessageBox::StandardButton boton)
+{
+    return std::any_of(botones.begin(), botones.end(), [boton](const Mensajes::Boton& b) { return b.boton == boton; });
+}
+
+QMessageBox::StandardButton respuesta_capturada(const QString& texto, const QList<Mensajes::Boton>& botones)
+{
+    QMessageBox::StandardButton respuesta = QMessageBox::NoButton;
+    if (!respuestas.isEmpty()) {
+        respuesta = respuestas.takeFirst();
+    } else {
+        const auto de_reserva = std::find_if(reserva.begin(), reserva.end(),
+                                             [&botones](QMessageBox::StandardButton b) { return ofrece(botones, b); });
+        if (de_reserva != reserva.end())
+            respuesta = *de_reserva;
+    }
+    if (!ofrece(botones, respuesta))
+        qFatal("no answer for the question \"%s\"", qPrintable(texto));
+    preguntas.append({texto, botones, respuesta});
+    return respuesta;
+}
+
 }  // namespace
+
+QMessageBox::StandardButton Mensajes::pregunta(QMessageBox::Icon icono, const QString& texto,
+                                               const QList<Boton>& botones, QMessageBox::StandardButton por_defecto)
+{
+    if (capturando)
+        return respuesta_capturada(texto, botones);
+    QMessageBox caja(icono, titulo, lineas(texto), QMessageBox::NoButton, QApplication::activeWindow());
+    caja.setTextFormat(Qt::PlainText);
+    for (const Boton& boton : botones)
+        caja.addButton(boton.boton)->setText(boton.texto);
+    caja.setDefaultButton(por_defecto);
+    caja.setEscapeButton(caja.button(botones.constLast().boton));
+    caja.exec();
+    const auto respuesta = caja.standardButton(caja.clickedButton());
+    return respuesta == QMessageBox::NoButton ? botones.constLast().boton : respuesta;
+}
 
 void Mensajes::muestra(const QString& texto)
 {
@@ -88,4 +132,21 @@ void Mensajes::olvida()
 {
     mensajes_capturados.clear();
     errores.clear();
+    respuestas.clear();
+    preguntas.clear();
+}
+
+void Mensajes::fija_respuesta(QMessageBox::StandardButton respuesta)
+{
+    respuestas.append(respuesta);
+}
+
+void Mensajes::fija_respuestas_de_reserva(const QList<QMessageBox::StandardButton>& respuestas_de_reserva)
+{
+    reserva = respuestas_de_reserva;
+}
+
+QList<Mensajes::Pregunta> Mensajes::preguntas_capturadas()
+{
+    return preguntas;
 }

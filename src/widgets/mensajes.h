@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
@@ -10,12 +12,24 @@ class QWidget;
 
 // The program's two kinds of message: its own plain messages (one OK button,
 // titled with the application's title) and the general error report for errors
-// that end a handler (error icon, same title, full stop added when missing).
-// Tests capture both instead of blocking on a modal box.
+// that end a handler (error icon, same title, full stop added when missing);
+// and its questions, with standard buttons captioned in Spanish so that tests
+// and assistive tools can tell the answers apart by their role.
+// Tests capture all of them instead of blocking on a modal box.
 class Mensajes {
 public:
     static void muestra(const QString& texto);
     static void informa_error(const QString& texto);
+
+    struct Boton {
+        QMessageBox::StandardButton boton;
+        QString texto;
+    };
+    // The button the user pressed; Escape or closing the box answers with the
+    // last button given, which must be the one that changes nothing.
+    static QMessageBox::StandardButton pregunta(QMessageBox::Icon icono, const QString& texto,
+                                                const QList<Boton>& botones,
+                                                QMessageBox::StandardButton por_defecto);
 
     // Runs a handler; an exception thrown inside ends it and is reported: an
     // Error_tolvera with its text, a lack of memory as "Out of memory", any
@@ -39,4 +53,18 @@ public:
     static QStringList capturados();
     static QStringList errores_capturados();
     static void olvida();
+
+    // While captured, each question is recorded and answered with the next of
+    // the answers given here, in order; a question with none left takes the
+    // first of the standing answers that it offers (the test support stands
+    // in for a user who goes on as before the question existed). A question
+    // that offers none of them, or not the answer given, ends the test.
+    static void fija_respuesta(QMessageBox::StandardButton respuesta);
+    static void fija_respuestas_de_reserva(const QList<QMessageBox::StandardButton>& respuestas);
+    struct Pregunta {
+        QString texto;
+        QList<Boton> botones;
+        QMessageBox::StandardButton respuesta;
+    };
+    static QList<Pregunta> preguntas_capturadas();
 };

@@ -33,6 +33,10 @@ Ventanas_de_prueba::Ventanas_de_prueba()
     reloj::fija_milisegundos(0);
     aleatorio::fija_semilla(0);
     Mensajes::captura();
+    // Cases that meet a question no case answers go on as they did before
+    // the program asked: unsaved changes discarded, a file replaced, names
+    // saved as they can be.
+    Mensajes::fija_respuestas_de_reserva({QMessageBox::Discard, QMessageBox::Yes, QMessageBox::Ok});
     Impresora::olvida();
     crea_ventanas();
     ventana->show();

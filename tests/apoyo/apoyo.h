@@ -18,8 +18,9 @@ class Tvalor1x2;
 class Tvalor1x2_doble;
 
 // Creates the four windows as the program does, with the random generator at
-// seed 0, no warm-up draws, messages captured and no printer chosen; ends them
-// when it goes.
+// seed 0, no warm-up draws, messages captured, questions not answered
+// beforehand answered with the button that goes on, and no printer chosen;
+// ends them when it goes.
 class Ventanas_de_prueba {
 public:
     Ventanas_de_prueba();

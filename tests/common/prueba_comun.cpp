@@ -60,6 +60,28 @@ private Q_SLOTS:
         QCOMPARE(ansi::a_bytes(QStringLiteral("Ω€ñ")), QByteArray("?\x80\xF1"));
     }
 
+    // What a bet file keeps of a name the code page lacks letters for.
+    void la_letra_mas_cercana_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("guardable");
+        QTest::newRow("cedilla") << QStringLiteral("Beşiktaş") << QStringLiteral("Besiktas");
+        QTest::newRow("sin descomposicion") << QStringLiteral("Łódź Đakovo") << QStringLiteral("Lódz Dakovo");
+        QTest::newRow("i sin punto") << QStringLiteral("Kasımpaşa") << QStringLiteral("Kasimpasa");
+        QTest::newRow("ligadura") << QStringLiteral("ﬁnal") << QStringLiteral("final");
+        QTest::newRow("acento suelto") << QStringLiteral("Me\u0301rida") << QStringLiteral("Mérida");
+        QTest::newRow("signos sin letra") << QStringLiteral("Ωmega ★ 😀") << QStringLiteral("mega  ");
+        QTest::newRow("cabe tal cual") << QStringLiteral("Málaga €ñŸ?") << QStringLiteral("Málaga €ñŸ?");
+    }
+
+    void la_letra_mas_cercana()
+    {
+        QFETCH(QString, texto);
+        QFETCH(QString, guardable);
+        QCOMPARE(ansi::guardable(texto), guardable);
+        QCOMPARE(ansi::a_texto(ansi::a_bytes(guardable)), guardable);
+    }
+
     void minusculas_de_la_pagina_de_codigos()
     {
         QCOMPARE(ansi::minuscula('A'), 'a');

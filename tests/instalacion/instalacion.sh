@@ -69,7 +69,8 @@ pulsa() { xdotool mousemove "$1" "$2" click 1; sleep 0.2; }
 
 # Places as the windows lay them out: the main window at the top left corner
 # of a display with no window manager, the matches window wherever it centred.
-ventana_visible Tolvera
+# The title names the bet file the command line loaded.
+ventana_visible "jornada.qui — Tolvera"
 pulsa 44 20                                   # "Partidos"
 ventana_visible Partidos
 read -r x y < <(xwininfo -name Partidos |

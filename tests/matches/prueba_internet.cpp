@@ -4,15 +4,19 @@
 #include "servidor_prueba.h"
 
 #include "apoyo/apoyo.h"
+#include "files/registro_quiniela.h"
 #include "matches/HTTPGet.h"
 #include "matches/partidos.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
+#include "widgets/dialogo_archivo.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -177,6 +181,51 @@ private Q_SLOTS:
         QCOMPARE(partido(1), QString());
         en_partidos([] { pulsa_boton(ventana_partidos, QStringLiteral("boton_ok")); });
         QCOMPARE(partido(2), QStringLiteral("Athletic  - Espanyol"));
+    }
+
+    // A download left running behind a cancelled window ends with a load or
+    // "Nuevo": what a save then writes is what the main window shows.
+    void una_carga_o_nuevo_acaban_la_descarga_data()
+    {
+        QTest::addColumn<QString>("accion");
+        QTest::addColumn<QString>("local");  // home team of match 1 afterwards
+        QTest::newRow("Recuperar") << QStringLiteral("Button3") << QStringLiteral("Alcor");
+        QTest::newRow("Nuevo") << QStringLiteral("Button1") << QString();
+    }
+
+    void una_carga_o_nuevo_acaban_la_descarga()
+    {
+        QFETCH(QString, accion);
+        QFETCH(QString, local);
+        // A byte every 50 ms: the page takes a minute to come.
+        Servidor_prueba servidor(Servidor_prueba::respuesta_200(pagina()), 50);
+        QTemporaryDir carpeta;
+        registro_quiniela::Quiniela cargada;
+        cargada.indice_apuestas = 2;
+        cargada.equipos_local[0] = QStringLiteral("Alcor");
+        cargada.equipos_visitante[0] = QStringLiteral("Brenes");
+        escribe_bytes(carpeta.filePath(QStringLiteral("cargada.qui")), registro_quiniela::codifica(cargada));
+        Ventanas_de_prueba ventanas;
+        HTTPGetweb()->URL = servidor.url();
+        elige_apuestas(8);
+        en_partidos([&servidor] {
+            pulsa_internet();
+            QTRY_COMPARE_WITH_TIMEOUT(servidor.conexiones(), 1, espera_generosa);
+        });
+        QVERIFY(HTTPGetweb()->en_curso());
+        Mensajes::fija_respuesta(QMessageBox::Discard);
+        if (accion == QStringLiteral("Button3"))
+            Dialogo_archivo::fija_siguiente(carpeta.filePath(QStringLiteral("cargada.qui")));
+        pulsa_boton(ventana, accion);
+        QTRY_VERIFY_WITH_TIMEOUT(!HTTPGetweb()->en_curso(), espera_generosa);
+        QCoreApplication::processEvents();
+        QCOMPARE(tabla_partidos()->celda(1, 0), local);
+        QCOMPARE(Mensajes::capturados(), QStringList());
+        QTRY_VERIFY(!ventana->windowTitle().startsWith(QLatin1Char('*')));
+        guarda_como(carpeta.filePath(QStringLiteral("guardada.qui")));
+        QFile guardada(carpeta.filePath(QStringLiteral("guardada.qui")));
+        QVERIFY(guardada.open(QIODevice::ReadOnly));
+        QCOMPARE(registro_quiniela::descodifica(guardada.readAll()).equipos_local[0], local);
     }
 
     void los_fallos_dejan_la_tabla_data()
