@@ -270,6 +270,12 @@ private Q_SLOTS:
         QCOMPARE(titulos.size(), 1);
         pulsa_selector(5, QLatin1Char('1'));  // cleared again: the file's slip
         QTRY_COMPARE(titulo(), QStringLiteral("jornada15.qui — Tolvera"));
+        QWidget* pleno = widget(ventana, QStringLiteral("pleno_local"));
+        const QPoint uno(pleno->width() * 3 / 8, pleno->height() / 2);  // its "1"
+        pulsa(pleno, uno);
+        QTRY_COMPARE(titulo(), QStringLiteral("*jornada15.qui — Tolvera"));
+        pulsa(pleno, uno);
+        QTRY_COMPARE(titulo(), QStringLiteral("jornada15.qui — Tolvera"));
 
         escribe_fecha(QStringLiteral("19/10/03"));
         QTRY_COMPARE(titulo(), QStringLiteral("*jornada15.qui — Tolvera"));
