@@ -232,8 +232,11 @@ private Q_SLOTS:
         elige_apuestas(4);
         dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), [] {
             auto* lista = widget_de<QListWidget>(ventana_partidos, QStringLiteral("equipos_segunda"));
+            // Focus comes once the modal window is active, which a loaded
+            // machine may take a few turns of the loop to report.
+            QVERIFY(QTest::qWaitForWindowActive(ventana_partidos));
             lista->setFocus(Qt::TabFocusReason);
-            QVERIFY(lista->hasFocus());
+            QTRY_VERIFY(lista->hasFocus());
             Trejilla* tabla = rejilla(ventana_partidos, "tabla_partidos");
             QTest::keyClick(lista, Qt::Key_Down);
             QTest::keyClick(lista, Qt::Key_Down);
