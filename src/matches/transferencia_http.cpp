@@ -137,12 +137,14 @@ Transferencia_http::Transferencia_http()
 {
     // Loaded and initialised once, before any worker thread can touch curl.
     multi_ = libcurl() ? curl().multi_init() : nullptr;
+    if (multi_)
+        termina_multi_ = curl().multi_cleanup;
 }
 
 Transferencia_http::~Transferencia_http()
 {
     if (multi_)
-        curl().multi_cleanup(multi_);
+        termina_multi_(multi_);
 }
 
 bool Transferencia_http::realiza(const Peticion_http& peticion, const std::atomic<bool>& parar,

@@ -54,4 +54,7 @@ private:
     bool espera_final(const std::atomic<bool>& parar);
 
     CURLM* multi_;
+    // The library that made `multi_` ends it, even when the test seam has
+    // since named another one for the next downloads.
+    decltype(&::curl_multi_cleanup) termina_multi_ = nullptr;
 };
