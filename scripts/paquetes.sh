@@ -10,10 +10,10 @@ paquetes_tolvera=(
 # Tests add a virtual display for the smoke and install tests and clicks on
 # it, a PDF rasteriser for the print test, clang for the sanitizer build and
 # the fuzzers, the desktop's validators and MIME database, and what builds a
-# Debian package.
+# Debian package and checks it.
 paquetes_pruebas=(
   xvfb xauth x11-utils xdotool poppler-utils clang libclang-rt-14-dev
-  desktop-file-utils appstream shared-mime-info dpkg-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 )
 
 instala_que_falten() {

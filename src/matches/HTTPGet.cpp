@@ -29,8 +29,9 @@ void THTTPGet::FetchText()
 {
     if (hilo_)
         return;
-    const Ajustes_http ajustes{AcceptTypes, Agent,   URL,        UserName, Password,
-                               PostQuery,   Referer, BinaryData, UseCache, plazo_segundos};
+    const Ajustes_http ajustes{AcceptTypes, Agent,      URL,      UserName,       Password,
+                               PostQuery,   Referer,    BinaryData, UseCache, plazo_segundos,
+                               segundos_conexion, segundos_parado};
     hilo_ = new THTTPGetThread(ajustes, OnProgress, [this] { FetchFinished(); });
     hilo_->start();
     if (WaitThread)

@@ -55,6 +55,10 @@ public:
     // Seconds the whole fetch may take before it ends with OnError; 0: no
     // limit. A server that sends a byte now and then never stalls for long.
     int plazo_segundos = 0;
+    // Seconds a server may take to accept the connection, and may send
+    // nothing once connected, before the fetch ends with OnError.
+    int segundos_conexion = 30;
+    int segundos_parado = 30;
     TOnProgressEvent OnProgress;
     TOnDoneFileEvent OnDoneFile;
     TOnDoneStringEvent OnDoneString;

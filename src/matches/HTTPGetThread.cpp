@@ -22,6 +22,8 @@ Peticion_http peticion_de(const Ajustes_http& ajustes, const Url_dividida& url)
     peticion.cuerpo_post = ansi::a_bytes(ajustes.PostQuery);
     peticion.recarga = !ajustes.UseCache;
     peticion.plazo_segundos = ajustes.plazo_segundos;
+    peticion.segundos_conexion = ajustes.segundos_conexion;
+    peticion.segundos_parado = ajustes.segundos_parado;
     return peticion;
 }
 

@@ -23,6 +23,8 @@ struct Ajustes_http {
     bool BinaryData = false;
     bool UseCache = false;
     int plazo_segundos = 0;
+    int segundos_conexion = 0;
+    int segundos_parado = 0;
 };
 
 // The worker of one fetch. Its body runs on its own thread and hands each

@@ -7,10 +7,6 @@
 
 namespace {
 
-// A server that does not take the connection, or that sends nothing for this
-// long, ends the exchange: the fetch must not hang on it.
-constexpr long segundos_conexion = 30;
-constexpr long segundos_parado = 30;
 // A wait on the network also ends this often to look at the stop request,
 // should a wake-up ever be missed.
 constexpr int milisegundos_espera = 1000;
@@ -117,9 +113,9 @@ void configura(CURL* easy, const Peticion_http& peticion, curl_slist* cabeceras,
         curl().easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(peticion.cuerpo_post.size()));
         curl().easy_setopt(easy, CURLOPT_POSTFIELDS, peticion.cuerpo_post.constData());
     }
-    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, segundos_conexion);
+    curl().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, static_cast<long>(peticion.segundos_conexion));
     curl().easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, segundos_parado);
+    curl().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(peticion.segundos_parado));
     if (peticion.plazo_segundos > 0)
         curl().easy_setopt(easy, CURLOPT_TIMEOUT, static_cast<long>(peticion.plazo_segundos));
     curl().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &escribe);
@@ -141,12 +137,14 @@ Transferencia_http::Transferencia_http()
 {
     // Loaded and initialised once, before any worker thread can touch curl.
     multi_ = libcurl() ? curl().multi_init() : nullptr;
+    if (multi_)
+        termina_multi_ = curl().multi_cleanup;
 }
 
 Transferencia_http::~Transferencia_http()
 {
     if (multi_)
-        curl().multi_cleanup(multi_);
+        termina_multi_(multi_);
 }
 
 bool Transferencia_http::realiza(const Peticion_http& peticion, const std::atomic<bool>& parar,

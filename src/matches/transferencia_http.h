@@ -19,6 +19,10 @@ struct Peticion_http {
     QByteArray cuerpo_post;  // not empty: a form POST with this body
     bool recarga = true;  // every cache on the way is told to ask the server
     int plazo_segundos = 0;  // the whole exchange ends after this long; 0: no limit
+    // A server that does not take the connection, or that sends nothing for
+    // this long, ends the exchange: the fetch must not hang on it.
+    int segundos_conexion = 30;
+    int segundos_parado = 30;
 };
 
 // The exchange itself, over libcurl: HTTP/1.0, no redirects followed, and an
@@ -50,4 +54,7 @@ private:
     bool espera_final(const std::atomic<bool>& parar);
 
     CURLM* multi_;
+    // The library that made `multi_` ends it, even when the test seam has
+    // since named another one for the next downloads.
+    decltype(&::curl_multi_cleanup) termina_multi_ = nullptr;
 };

@@ -437,7 +437,7 @@ private Q_SLOTS:
     {
         Escena escena(Servidor_prueba::respuesta_200(QByteArray(200, 'A')), 500);
         auto& [servidor, http, registro] = escena;
-        http.plazo_segundos = 2;
+        http.plazo_segundos = 1;
         QElapsedTimer reloj;
         reloj.start();
         http.FetchText();
