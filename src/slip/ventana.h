@@ -36,14 +36,16 @@ public:
     static constexpr int imagen_arriba = 12;
     static QPoint posicion_celda(int partido, int columna);
 
-    // Published for the percentages window: places one variable match's signs.
+    // src/variables/acciones_ventana.cpp, published for the percentages
+    // window: places one variable match's signs.
     void coloca_variables(const QString& nombre_partido, int partido, int c1, int cx, int c2);
     // The same with the sign of every played column given ('1', 'x' or '2').
     void coloca_signos(const QString& nombre_partido, int partido, const std::vector<char>& signos);
     void comprueba_repeticiones();
 
-    // Loads a bet file as "Recuperar" does once the file is chosen; also the
-    // file named on the command line. Errors are thrown for the general report.
+    // src/files/acciones_ventana.cpp: loads a bet file as "Recuperar" does
+    // once the file is chosen; also the file named on the command line.
+    // Errors are thrown for the general report.
     void recupera(const QString& ruta);
 
     // From now on the window knows when the slip has unsaved changes and
@@ -55,7 +57,17 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
+    // src/slip/ventana.cpp: the widgets, their connections and the title.
+    void crea_panel();
+    void crea_boleto();
+    void crea_pleno();
+    void crea_mandos();
+    void crea_tabla_variables();
+    void conecta();
     void FormCreate();
+    void pon_titulo(bool sin_guardar);
+
+    // src/slip/ventana_manejadores.cpp: the window's own handlers.
     void Button1Click();
     void Checkvar1Click(QCheckBox* sender);
     void apuestasChange();
@@ -66,26 +78,25 @@ private:
     void configura_impresoraClick();
     void autorClick();
     void ayudaClick();
+
+    // src/files/acciones_ventana.cpp: "Guardar", "Recuperar" and what they ask.
     void Button2Click();
     void Button3Click();
+    bool guarda();
+    bool puede_dejar_la_quiniela();
+
+    // src/printing/acciones_ventana.cpp: both prints, the preview, the adjustment.
     void print1Click();
     void print2Click();
     void boton_vista_previaClick();
     void boton_ajusteClick();
+
+    // src/variables/acciones_ventana.cpp: the variables and their table.
     void boton_variablesClick();
     void tabla_variablesMouseDown(Qt::MouseButton boton, int x, int y);
+
+    // src/results/acciones_ventana.cpp: "comprobar".
     void boton_comprobarClick();
-
-    bool guarda();
-    bool puede_dejar_la_quiniela();
-    void pon_titulo(bool sin_guardar);
-
-    void crea_panel();
-    void crea_boleto();
-    void crea_pleno();
-    void crea_mandos();
-    void crea_tabla_variables();
-    void conecta();
 
     QWidget* Panel1;
     QPushButton* Button4;
