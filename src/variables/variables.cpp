@@ -111,6 +111,16 @@ std::optional<reparto::Porcentajes> Tventana_variables::lee_porcentajes(int part
     return reparto::Porcentajes{*p1, *px, *p2};
 }
 
+// A row to spread needs its first share written, then three readable ones.
+std::optional<reparto::Porcentajes> Tventana_variables::lee_porcentajes_para_repartir(int partido) const
+{
+    if (tabla_1x2->celda(1, partido).isEmpty()) {
+        Mensajes::muestra(QStringLiteral("faltan campos por rellenar"));
+        return std::nullopt;
+    }
+    return lee_porcentajes(partido);
+}
+
 // Left adds to the pressed share, right takes away, middle only gives a new
 // row its starting shares; the partner share pays.
 void Tventana_variables::tabla_1x2MouseDown(Qt::MouseButton boton, Qt::KeyboardModifiers, int x, int y)
@@ -155,11 +165,7 @@ void Tventana_variables::Button3Click()
         const QString nombre_partido = tabla_1x2->celda(0, m);
         if (nombre_partido.isEmpty())
             continue;
-        if (tabla_1x2->celda(1, m).isEmpty()) {
-            Mensajes::muestra(QStringLiteral("faltan campos por rellenar"));
-            return;
-        }
-        const std::optional<reparto::Porcentajes> leidos = lee_porcentajes(m);
+        const std::optional<reparto::Porcentajes> leidos = lee_porcentajes_para_repartir(m);
         if (!leidos)
             return;
         const reparto::Cuentas cuentas = reparto::cuenta_columnas(*leidos, n);
@@ -182,11 +188,7 @@ void Tventana_variables::boton_reducirClick()
     for (int m = 1; m <= partidos; ++m) {
         if (tabla_1x2->celda(0, m).isEmpty())
             continue;
-        if (tabla_1x2->celda(1, m).isEmpty()) {
-            Mensajes::muestra(QStringLiteral("faltan campos por rellenar"));
-            return;
-        }
-        const std::optional<reparto::Porcentajes> leidos = lee_porcentajes(m);
+        const std::optional<reparto::Porcentajes> leidos = lee_porcentajes_para_repartir(m);
         if (!leidos)
             return;
         // No share above 0 leaves the match no sign to play.

@@ -35,6 +35,7 @@ private:
     // The shares of match m as whole numbers; when one is not, says so
     // naming the match and gives nothing.
     std::optional<reparto::Porcentajes> lee_porcentajes(int partido) const;
+    std::optional<reparto::Porcentajes> lee_porcentajes_para_repartir(int partido) const;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
     Trejilla* tabla_1x2;
