@@ -52,8 +52,6 @@ std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy, const 
                 // A slip with this one sign: the print's only dot.
                 Boleto boleto;
                 boleto.apuestas = 8;
-                for (auto& fila : boleto.signo1)
-                    fila.fill(QLatin1Char('0'));
                 boleto.signo1[m - 1][c - 1] = signos[s];
                 const Composicion operaciones = composicion_quiniela(boleto, dx, dy);
                 const Rectangulo& punto = std::get<Elipse>(operaciones.back()).rect;

@@ -100,6 +100,15 @@ QChar signo_de_columna(int partido, int columna)
 
 }  // namespace prueba
 
+std::vector<impresion::Rectangulo> puntos(const impresion::Composicion& operaciones)
+{
+    std::vector<impresion::Rectangulo> rects;
+    for (const impresion::Operacion& operacion : operaciones)
+        if (const auto* elipse = std::get_if<impresion::Elipse>(&operacion))
+            rects.push_back(elipse->rect);
+    return rects;
+}
+
 QString solapado(const QWidget* widget)
 {
     const auto hermanos = widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

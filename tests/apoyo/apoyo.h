@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "printing/composicion.h"
+
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -47,6 +50,9 @@ QLabel* etiqueta_partido(int partido);
 // The sign of bet column 1..16, whichever page holds it.
 QChar signo_de_columna(int partido, int columna);
 }  // namespace prueba
+
+// The dots of a print, in drawing order.
+std::vector<impresion::Rectangulo> puntos(const impresion::Composicion& operaciones);
 
 // The name of the first other widget of the same parent that this one
 // overlaps, or nothing.

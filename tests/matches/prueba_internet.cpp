@@ -114,6 +114,18 @@ void pulsa_internet()
     pulsa_boton(ventana_partidos, QStringLiteral("Boton_internet"));
 }
 
+// "internet" pressed with 8 bets, and the matches window closed once the
+// server has the request; the caller checks the download is still running.
+void deja_descarga_en_curso(const Servidor_prueba& servidor)
+{
+    HTTPGetweb()->URL = servidor.url();
+    elige_apuestas(8);
+    en_partidos([&servidor] {
+        pulsa_internet();
+        QTRY_COMPARE_WITH_TIMEOUT(servidor.conexiones(), 1, espera_generosa);
+    });
+}
+
 }  // namespace
 
 class Prueba_internet : public QObject {
@@ -206,12 +218,7 @@ private Q_SLOTS:
         cargada.equipos_visitante[0] = QStringLiteral("Brenes");
         escribe_bytes(carpeta.filePath(QStringLiteral("cargada.qui")), registro_quiniela::codifica(cargada));
         Ventanas_de_prueba ventanas;
-        HTTPGetweb()->URL = servidor.url();
-        elige_apuestas(8);
-        en_partidos([&servidor] {
-            pulsa_internet();
-            QTRY_COMPARE_WITH_TIMEOUT(servidor.conexiones(), 1, espera_generosa);
-        });
+        deja_descarga_en_curso(servidor);
         QVERIFY(HTTPGetweb()->en_curso());
         Mensajes::fija_respuesta(QMessageBox::Discard);
         if (accion == QStringLiteral("Button3"))
@@ -298,12 +305,7 @@ private Q_SLOTS:
         Servidor_prueba servidor;
         {
             Ventanas_de_prueba ventanas;
-            HTTPGetweb()->URL = servidor.url();
-            elige_apuestas(8);
-            en_partidos([&servidor] {
-                pulsa_internet();
-                QTRY_COMPARE_WITH_TIMEOUT(servidor.conexiones(), 1, espera_generosa);
-            });
+            deja_descarga_en_curso(servidor);
             QVERIFY(HTTPGetweb()->en_curso());
         }
         // Whatever the worker had handed over is delivered now, or never.

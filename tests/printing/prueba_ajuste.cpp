@@ -51,22 +51,10 @@ Boleto boleto_con_pleno(const QString& visitante = QStringLiteral("0"))
 {
     Boleto boleto;
     boleto.apuestas = 10;
-    for (auto* signos : {&boleto.signo1, &boleto.signo2})
-        for (auto& fila : *signos)
-            fila.fill(QLatin1Char('0'));
     boleto.signo1[0][0] = QLatin1Char('1');
     boleto.signo2[13][2] = QLatin1Char('x');
     boleto.pleno = {QStringLiteral("Betis - Sevilla"), QStringLiteral("M"), visitante};
     return boleto;
-}
-
-std::vector<Rectangulo> puntos(const Composicion& operaciones)
-{
-    std::vector<Rectangulo> rects;
-    for (const Operacion& operacion : operaciones)
-        if (const auto* elipse = std::get_if<Elipse>(&operacion))
-            rects.push_back(elipse->rect);
-    return rects;
 }
 
 Rectangulo punto(int x, int y, int ancho, int alto)
@@ -191,10 +179,8 @@ private Q_SLOTS:
             Boleto boleto;
             boleto.apuestas = 16;
             for (auto* signos : {&boleto.signo1, &boleto.signo2})
-                for (auto& fila : *signos) {
-                    fila.fill(QLatin1Char('0'));
+                for (auto& fila : *signos)
                     fila[0] = signo;
-                }
             for (const Rectangulo& r : puntos(composicion_quiniela(boleto, 600, 600, sin_pleno)))
                 de_la_impresion.push_back(r);
         }

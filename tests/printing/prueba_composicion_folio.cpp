@@ -18,10 +18,6 @@ Folio folio_vacio(int apuestas)
 {
     Folio folio;
     folio.boleto.apuestas = apuestas;
-    for (auto& fila : folio.boleto.signo1)
-        fila.fill(QLatin1Char('0'));
-    for (auto& fila : folio.boleto.signo2)
-        fila.fill(QLatin1Char('0'));
     folio.selectores.fill(QStringLiteral("0"));
     return folio;
 }

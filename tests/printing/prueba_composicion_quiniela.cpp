@@ -1,6 +1,7 @@
 // The dots on the official slip, computed without a printer: the worked
 // example at 600 dots per inch, the blocks printed per bets count and the
 // rounding of every coordinate.
+#include "apoyo/apoyo.h"
 #include "printing/quiniela.h"
 
 #include <QTest>
@@ -13,20 +14,7 @@ Boleto boleto_vacio(int apuestas)
 {
     Boleto boleto;
     boleto.apuestas = apuestas;
-    for (auto& fila : boleto.signo1)
-        fila.fill(QLatin1Char('0'));
-    for (auto& fila : boleto.signo2)
-        fila.fill(QLatin1Char('0'));
     return boleto;
-}
-
-std::vector<Rectangulo> puntos(const Composicion& operaciones)
-{
-    std::vector<Rectangulo> rects;
-    for (const Operacion& operacion : operaciones)
-        if (const auto* elipse = std::get_if<Elipse>(&operacion))
-            rects.push_back(elipse->rect);
-    return rects;
 }
 
 Rectangulo punto(int x, int y)
@@ -97,8 +85,6 @@ private Q_SLOTS:
     void diez_apuestas_segundo_bloque_desde_pagina_2()
     {
         Boleto boleto = boleto_vacio(10);
-        for (auto& fila : boleto.signo2)
-            fila.fill(QLatin1Char('0'));
         boleto.signo1[0][0] = QLatin1Char('1');
         boleto.signo2[0][0] = QLatin1Char('2');
         boleto.signo2[0][1] = QLatin1Char('x');
