@@ -1,6 +1,7 @@
 #include "apoyo/apoyo.h"
 
 #include "common/aleatorio.h"
+#include "common/boleto.h"
 #include "matches/partidos.h"
 #include "printing/impresora.h"
 #include "slip/componentes.h"
@@ -8,10 +9,11 @@
 #include "slip/reloj.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
-#include "widgets/dialogo_archivo.h"
 #include "widgets/componentevalor1x2.h"
 #include "widgets/componentevalor1x2doble.h"
+#include "widgets/dialogo_archivo.h"
 #include "widgets/etiqueta_marcas.h"
+#include "widgets/flechas.h"
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 
@@ -19,8 +21,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +60,11 @@ QWidget* widget(const QWidget* ventana, const QString& nombre)
     if (!encontrado)
         qFatal("no widget named %s", qPrintable(nombre));
     return encontrado;
+}
+
+void no_es_del_tipo(const QString& nombre, const char* tipo)
+{
+    qFatal("the widget named %s is no %s", qPrintable(nombre), tipo);
 }
 
 namespace prueba {
@@ -98,7 +108,36 @@ QChar signo_de_columna(int partido, int columna)
     return o_fallo([&] { return componentes::signo_de_columna(ventana, partido, columna); });
 }
 
+void pon_signo_de_columna(int partido, int columna, QChar signo)
+{
+    o_fallo([&] { componentes::pon_signo_de_columna(ventana, partido, columna, signo); });
+}
+
 }  // namespace prueba
+
+Trejilla* tabla_partidos()
+{
+    return widget_de<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
+}
+
+QLineEdit* fecha()
+{
+    return widget_de<QLineEdit>(ventana, QStringLiteral("fecha"));
+}
+
+Tflechas* paginas()
+{
+    return widget_de<Tflechas>(ventana, QStringLiteral("paginas"));
+}
+
+void columna_con(const QString& resultados, int columna, int aciertos)
+{
+    for (int m = 1; m <= boleto::partidos; ++m) {
+        const QChar acierto = resultados.at(m - 1);
+        const QChar fallo = acierto == QLatin1Char('2') ? QLatin1Char('1') : QLatin1Char('2');
+        prueba::pon_signo_de_columna(m, columna, m <= aciertos ? acierto : fallo);
+    }
+}
 
 std::vector<impresion::Rectangulo> puntos(const impresion::Composicion& operaciones)
 {
@@ -167,7 +206,8 @@ void elige_apuestas(int apuestas)
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         pulsa(vista->viewport(), entrada.center());
     }
-    QTRY_VERIFY(!vista->window()->isVisible());
+    if (!QTest::qWaitFor([vista] { return !vista->window()->isVisible(); }))
+        qFatal("the list of bets counts stayed open");
 }
 
 void guarda_como(const QString& ruta)
@@ -182,20 +222,48 @@ void recupera(const QString& ruta)
     pulsa_boton(ventana, QStringLiteral("Button3"));
 }
 
+QListWidget* lista_equipos(const QString& nombre)
+{
+    return widget_de<QListWidget>(ventana_partidos, nombre);
+}
+
 QStringList entradas(const QString& lista)
 {
     QStringList textos;
-    const auto* equipos = widget_de<QListWidget>(ventana_partidos, lista);
+    const QListWidget* equipos = lista_equipos(lista);
     for (int i = 0; i < equipos->count(); ++i)
         textos.append(equipos->item(i)->text());
     return textos;
 }
 
-void escribe_bytes(const QString& ruta, const QByteArray& bytes)
+void elige_equipo(QListWidget* lista, int entrada)
+{
+    QListWidgetItem* item = lista->item(entrada);
+    if (!item)
+        qFatal("%s has no entry %d", qPrintable(lista->objectName()), entrada);
+    lista->scrollToItem(item);
+    pulsa(lista->viewport(), lista->visualItemRect(item).center());
+}
+
+void escribe_fecha(const QString& texto)
+{
+    QLineEdit* caja = fecha();
+    pulsa(caja, caja->rect().center());
+    caja->selectAll();
+    QTest::keyClick(caja, Qt::Key_Backspace);
+    QTest::keyClicks(caja, texto);
+}
+
+bool escribe_bytes(const QString& ruta, const QByteArray& bytes)
 {
     QFile archivo(ruta);
-    QVERIFY(archivo.open(QIODevice::WriteOnly));
-    QCOMPARE(archivo.write(bytes), bytes.size());
+    return archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size() && archivo.flush();
+}
+
+QByteArray contenido(const QString& ruta)
+{
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
 
 void elige_pdf(const QString& archivo, int puntos_por_pulgada)
@@ -217,27 +285,64 @@ void pulsa_marca(int partido)
     pulsa(marca, marca->rect().center());
 }
 
-void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)
+namespace {
+
+constexpr int segundos_para_abrirse = 20;
+
+}  // namespace
+
+void al_abrirse(const QString& nombre, std::function<void(QWidget*)> accion)
 {
     auto* reloj_espera = new QTimer;
     reloj_espera->setInterval(5);
-    QObject::connect(reloj_espera, &QTimer::timeout, [reloj_espera, ventana_modal, accion] {
-        if (!ventana_modal->isVisible() || QApplication::activeModalWidget() != ventana_modal)
+    QDeadlineTimer plazo(segundos_para_abrirse * 1000);
+    QObject::connect(reloj_espera, &QTimer::timeout, [reloj_espera, nombre, accion, plazo] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal->objectName() != nombre) {
+            if (plazo.hasExpired())
+                qFatal("%s did not open within %d seconds", qPrintable(nombre), segundos_para_abrirse);
             return;
+        }
         reloj_espera->stop();
         reloj_espera->deleteLater();
-        accion();
+        accion(modal);
     });
     reloj_espera->start();
 }
 
-void dentro_de(QWidget* modal, const QString& abre, const QString& cierra, const std::function<void()>& dentro)
+void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)
 {
-    al_abrirse(modal, [modal, cierra, dentro] {
-        dentro();
-        if (modal->isVisible())
-            pulsa_boton(modal, cierra);
+    al_abrirse(ventana_modal->objectName(), [accion](QWidget*) { accion(); });
+}
+
+void dentro_de(const QString& modal, const QString& abre, const QString& cierra,
+               const std::function<void(QWidget*)>& dentro)
+{
+    const bool ya_fallaba = QTest::currentTestFailed();
+    bool abierta = false;
+    QPointer<QWidget> abierto;
+    al_abrirse(modal, [&](QWidget* ventana_modal) {
+        abierta = true;
+        abierto = ventana_modal;
+        dentro(ventana_modal);
+        if (ventana_modal->isVisible())
+            pulsa_boton(ventana_modal, cierra);
     });
     pulsa_boton(ventana, abre);
-    QVERIFY(!modal->isVisible());
+    if (!abierta)
+        qFatal("%s did not open from %s", qPrintable(modal), qPrintable(abre));
+    if (abierto && abierto->isVisible())
+        qFatal("%s stayed open after %s", qPrintable(modal), qPrintable(cierra));
+    if (QTest::currentTestFailed() && !ya_fallaba)
+        qFatal("a check failed inside %s", qPrintable(modal));
+}
+
+void dentro_de(QWidget* modal, const QString& abre, const QString& cierra, const std::function<void()>& dentro)
+{
+    dentro_de(modal->objectName(), abre, cierra, [&dentro](QWidget*) { dentro(); });
+}
+
+void en_partidos(const std::function<void()>& dentro)
+{
+    dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), dentro);
 }

@@ -27,12 +27,6 @@ QString error_de(const std::function<void()>& operacion)
     return {};
 }
 
-QByteArray contenido(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-}
-
 // Files may grow to `limite` bytes only, while the operation runs; writing
 // past it then fails as a full disk would.
 QString error_con_limite(rlim_t limite, const std::function<void()>& operacion)
@@ -88,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(contenido(ruta), registro);
         QCOMPARE(archivo_quiniela::lee(ruta, 1248), registro);
 
-        escribe_bytes(ruta, registro + "sobra");
+        QVERIFY(escribe_bytes(ruta, registro + "sobra"));
         QCOMPARE(archivo_quiniela::lee(ruta, 1248), registro);
     }
 
@@ -96,7 +90,7 @@ private Q_SLOTS:
     {
         QTemporaryDir carpeta;
         const QString corto = carpeta.filePath(QStringLiteral("corto.qui"));
-        escribe_bytes(corto, QByteArray(1247, '\0'));
+        QVERIFY(escribe_bytes(corto, QByteArray(1247, '\0')));
         QCOMPARE(error_de([&] { archivo_quiniela::lee(corto, 1248); }), QStringLiteral("Read beyond end of file"));
         QCOMPARE(error_de([&] { archivo_quiniela::lee(carpeta.filePath(QStringLiteral("no.qui")), 1248); }),
                  QStringLiteral("File not found"));
@@ -120,7 +114,7 @@ private Q_SLOTS:
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("jornada.qui"));
         const QByteArray anterior(1248, 'a');
-        escribe_bytes(ruta, anterior);
+        QVERIFY(escribe_bytes(ruta, anterior));
         const QString error = error_con_limite(100, [&] { archivo_quiniela::escribe(ruta, QByteArray(1248, 'n')); });
         QCOMPARE(error, QStringLiteral("Disk full"));
         QCOMPARE(contenido(ruta), anterior);
@@ -131,7 +125,7 @@ private Q_SLOTS:
     {
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("protegido.qui"));
-        escribe_bytes(ruta, QByteArray(1248, 'p'));
+        QVERIFY(escribe_bytes(ruta, QByteArray(1248, 'p')));
         QVERIFY(QFile::setPermissions(ruta, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         QCOMPARE(archivo_quiniela::lee(ruta, 1248), QByteArray(1248, 'p'));
 

@@ -4,7 +4,7 @@
 // success.
 #include "apoyo/apoyo.h"
 #include "common/error.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "printing/impresora.h"
 #include "slip/linea_ordenes.h"
@@ -95,7 +95,7 @@ void crea(const QString& ruta, const QString& que)
     else if (que == u"enlace a fifo")
         QCOMPARE(::mkfifo(QFile::encodeName(destino).constData(), 0666), 0);
     else if (que == u"enlace a archivo")
-        escribe_bytes(destino, QByteArray(2000, 'a'));
+        QVERIFY(escribe_bytes(destino, QByteArray(2000, 'a')));
     if (que.startsWith(u"enlace"))
         QVERIFY(QFile::link(destino, ruta));
 }
@@ -103,11 +103,6 @@ void crea(const QString& ruta, const QString& que)
 QStringList nombres_en(const QTemporaryDir& carpeta)
 {
     return QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-QLineEdit* fecha()
-{
-    return widget_de<QLineEdit>(ventana, QStringLiteral("fecha"));
 }
 
 // Files may grow to `limite` bytes only while this lives; writing past it
@@ -335,7 +330,7 @@ private Q_SLOTS:
         const QString pdf = carpeta.filePath(QStringLiteral("folio.pdf"));
         const QString archivo = que == u"archivo" ? pdf : pdf + QStringLiteral("_destino");
         crea(pdf, que);
-        escribe_bytes(archivo, "ANTERIOR");
+        QVERIFY(escribe_bytes(archivo, "ANTERIOR"));
         const QStringList nombres = nombres_en(carpeta);
         Ventanas_de_prueba ventanas;
         elige_pdf(pdf);
@@ -362,7 +357,7 @@ private Q_SLOTS:
     {
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("jornada.qui"));
-        escribe_bytes(ruta, QByteArray(2000, 'a'));
+        QVERIFY(escribe_bytes(ruta, QByteArray(2000, 'a')));
         QVERIFY(QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther
                                                 | QFile::WriteOther));
         QVERIFY(QFile::setPermissions(carpeta.path(), QFile::ReadOwner | QFile::ExeOwner));
@@ -475,7 +470,7 @@ private Q_SLOTS:
         for (QString resto : restos) {
             const bool cerrado = resto.startsWith(QLatin1Char('+'));
             resto.remove(0, cerrado ? 1 : 0);
-            escribe_bytes(carpeta.filePath(resto), "%PDF-1.4 a medias");
+            QVERIFY(escribe_bytes(carpeta.filePath(resto), "%PDF-1.4 a medias"));
             if (cerrado) {
                 cerrojos.push_back(::open(QFile::encodeName(carpeta.filePath(resto)).constData(), O_RDONLY));
                 QCOMPARE(::flock(cerrojos.back(), LOCK_EX), 0);

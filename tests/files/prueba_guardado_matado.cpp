@@ -2,6 +2,8 @@
 // moment: a real process saves over and over and is killed after a random
 // wait, again and again; the file always holds the old record or a new one,
 // whole.
+#include "apoyo/apoyo.h"
+
 #include "common/error.h"
 #include "files/archivo_quiniela.h"
 
@@ -67,12 +69,6 @@ ino_t inodo(const QString& ruta)
 {
     struct stat datos {};
     return ::stat(QFile::encodeName(ruta).constData(), &datos) == 0 ? datos.st_ino : 0;
-}
-
-QByteArray contenido(const QString& ruta)
-{
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray("no se abre");
 }
 
 // What a kill may leave: the old file as it was, or a new record whole; past

@@ -2,7 +2,7 @@
 // the dialogs, the extension rule, and loads that must change nothing.
 #include "apoyo/apoyo.h"
 #include "files/registro_quiniela.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
@@ -31,11 +31,6 @@ Trejilla* rejilla(const QWidget* propietaria, const char* nombre_rejilla)
     return widget_de<Trejilla>(propietaria, QString::fromLatin1(nombre_rejilla));
 }
 
-Trejilla* tabla_partidos()
-{
-    return rejilla(ventana_partidos, "tabla_partidos");
-}
-
 Trejilla* tabla_1x2()
 {
     return rejilla(ventana_variables, "tabla_1x2");
@@ -44,11 +39,6 @@ Trejilla* tabla_1x2()
 Trejilla* tabla_variables()
 {
     return rejilla(ventana, "tabla_variables");
-}
-
-QLineEdit* fecha()
-{
-    return widget_de<QLineEdit>(ventana, QStringLiteral("fecha"));
 }
 
 QComboBox* apuestas()
@@ -99,13 +89,6 @@ QStringList estado()
     return lineas;
 }
 
-void elige_equipo(QListWidget* lista, int entrada)
-{
-    QListWidgetItem* item = lista->item(entrada);
-    lista->scrollToItem(item);
-    pulsa(lista->viewport(), lista->visualItemRect(item).center());
-}
-
 // 28 picks in "Partidos", then "OK".
 void pon_partidos()
 {
@@ -144,13 +127,6 @@ void abre_y_cierra_variables()
 {
     al_abrirse(ventana_variables, [] { pulsa_boton(ventana_variables, QStringLiteral("Button1")); });
     pulsa_boton(ventana, QStringLiteral("boton_variables"));
-}
-
-void escribe_fecha(const QString& texto)
-{
-    pulsa(fecha(), fecha()->rect().center());
-    fecha()->selectAll();
-    QTest::keyClicks(fecha(), texto);
 }
 
 // A slip of 12 bets: names, base signs, two variable matches with their
@@ -287,7 +263,7 @@ private Q_SLOTS:
         prepara_boleto();
         const QStringList antes = estado();
         Mensajes::olvida();
-        escribe_bytes(ruta("malo.qui"), bytes);
+        QVERIFY(escribe_bytes(ruta("malo.qui"), bytes));
         recupera(ruta("malo.qui"));
         QCOMPARE(Mensajes::errores_capturados(), QStringList{error});
         QCOMPARE(estado(), antes);
@@ -307,8 +283,8 @@ private Q_SLOTS:
     {
         Ventanas_de_prueba ventanas;
         auto* paginas = widget_de<Tflechas>(ventana, QStringLiteral("paginas"));
-        escribe_bytes(ruta("diez.qui"), registro_quiniela::codifica(boleto_de(3)));
-        escribe_bytes(ruta("ocho.qui"), registro_quiniela::codifica(boleto_de(2)));
+        QVERIFY(escribe_bytes(ruta("diez.qui"), registro_quiniela::codifica(boleto_de(3))));
+        QVERIFY(escribe_bytes(ruta("ocho.qui"), registro_quiniela::codifica(boleto_de(2))));
         recupera(ruta("diez.qui"));
         QVERIFY(paginas->isEnabled());
         QCOMPARE(apuestas()->currentText(), QStringLiteral("10"));
@@ -346,7 +322,7 @@ private Q_SLOTS:
         for (int fila = 0; fila < 3; ++fila)
             tabla_variables()->pon_celda(0, fila, QStringLiteral("Betis - Celta"));
         tabla_1x2()->pon_celda(0, 5, QStringLiteral("Betis - Celta"));
-        escribe_bytes(ruta("otra.qui"), registro_quiniela::codifica(boleto_de(1)));
+        QVERIFY(escribe_bytes(ruta("otra.qui"), registro_quiniela::codifica(boleto_de(1))));
         recupera(ruta("otra.qui"));
         for (int fila = 0; fila < 14; ++fila) {
             QCOMPARE(tabla_variables()->celda(0, fila), QString());
@@ -357,7 +333,7 @@ private Q_SLOTS:
     void se_carga_un_archivo_protegido_contra_escritura()
     {
         Ventanas_de_prueba ventanas;
-        escribe_bytes(ruta("protegido.qui"), registro_quiniela::codifica(boleto_de(1)));
+        QVERIFY(escribe_bytes(ruta("protegido.qui"), registro_quiniela::codifica(boleto_de(1))));
         QVERIFY(QFile::setPermissions(ruta("protegido.qui"), QFile::ReadOwner | QFile::ReadGroup));
         recupera(ruta("protegido.qui"));
         QVERIFY(Mensajes::errores_capturados().isEmpty());

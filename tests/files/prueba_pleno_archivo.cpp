@@ -10,7 +10,6 @@
 #include "widgets/componentegoles.h"
 #include "widgets/rejilla.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,14 +52,6 @@ QStringList pleno_en_pantalla()
     return {tabla_pleno()->celda(1, 0), tabla_pleno()->celda(2, 0),
             widget_de<QLabel>(ventana, QStringLiteral("partido15"))->text(), goles("pleno_local")->valor(),
             goles("pleno_visitante")->valor()};
-}
-
-QByteArray contenido(const QString& ruta)
-{
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(ruta));
-    return archivo.readAll();
 }
 
 // The trailer of Real Madrid against Barcelona, forecast 1 to M.
@@ -164,7 +155,7 @@ private Q_SLOTS:
         QFETCH(QStringList, en_pantalla);
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("otra.qui"));
-        escribe_bytes(ruta, archivo);
+        QVERIFY(escribe_bytes(ruta, archivo));
         Ventanas_de_prueba ventanas;
         elige_apuestas(4);
         pon_pleno({QStringLiteral("Previo"), QStringLiteral("Otro"), QStringLiteral("2"), QStringLiteral("0")});

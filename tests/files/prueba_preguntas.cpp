@@ -3,7 +3,7 @@
 // the names a bet file cannot keep letter for letter.
 #include "apoyo/apoyo.h"
 #include "files/registro_quiniela.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "slip/ventana.h"
 #include "widgets/busca_componente.h"
@@ -58,19 +58,6 @@ QComboBox* apuestas()
     return widget_de<QComboBox>(ventana, QStringLiteral("apuestas"));
 }
 
-QLineEdit* fecha()
-{
-    return widget_de<QLineEdit>(ventana, QStringLiteral("fecha"));
-}
-
-void escribe_fecha(const QString& texto)
-{
-    pulsa(fecha(), fecha()->rect().center());
-    fecha()->selectAll();
-    QTest::keyClick(fecha(), Qt::Key_Backspace);
-    QTest::keyClicks(fecha(), texto);
-}
-
 QString partido(int m)
 {
     return widget_de<QLabel>(ventana, nombre(QStringLiteral("partido"), m))->text();
@@ -83,12 +70,6 @@ QByteArray alcor_brenes()
     quiniela.equipos_local[0] = QStringLiteral("Alcor");
     quiniela.equipos_visitante[0] = QStringLiteral("Brenes");
     return registro_quiniela::codifica(quiniela);
-}
-
-void elige_equipo(const QString& lista, int entrada)
-{
-    auto* equipos = widget_de<QListWidget>(ventana_partidos, lista);
-    pulsa(equipos->viewport(), equipos->visualItemRect(equipos->item(entrada)).center());
 }
 
 }  // namespace
@@ -124,7 +105,7 @@ private Q_SLOTS:
         QFETCH(Boton, respuesta);
         const QByteArray viejo(registro_quiniela::tamano, 'v');
         if (existe)
-            escribe_bytes(ruta(QStringLiteral("jornada15.qui")), viejo);
+            QVERIFY(escribe_bytes(ruta(QStringLiteral("jornada15.qui")), viejo));
         Ventanas_de_prueba ventanas;
         elige_apuestas(8);
         if (respuesta != QMessageBox::NoButton)
@@ -182,7 +163,7 @@ private Q_SLOTS:
         QFETCH(QString, dialogo);
         QFETCH(bool, sigue);
         QFETCH(QString, error);
-        escribe_bytes(ruta(QStringLiteral("otra.qui")), alcor_brenes());
+        QVERIFY(escribe_bytes(ruta(QStringLiteral("otra.qui")), alcor_brenes()));
         Ventanas_de_prueba ventanas;
         elige_apuestas(8);
         QTRY_COMPARE(titulo(), QStringLiteral("*Tolvera"));
@@ -227,7 +208,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, como);
         QFETCH(QString, esperado);
-        escribe_bytes(ruta(QStringLiteral("otra.qui")), alcor_brenes());
+        QVERIFY(escribe_bytes(ruta(QStringLiteral("otra.qui")), alcor_brenes()));
         Ventanas_de_prueba ventanas;
         if (como != QStringLiteral("empezar"))
             elige_apuestas(8);
@@ -304,10 +285,10 @@ private Q_SLOTS:
         elige_apuestas(8);
         al_abrirse(ventana_partidos, [] {
             for (int m = 0; m < 3; ++m) {
-                elige_equipo(QStringLiteral("equipos_primera"), m);
-                elige_equipo(QStringLiteral("equipos_segunda"), m);
+                elige_equipo(lista_equipos(QStringLiteral("equipos_primera")), m);
+                elige_equipo(lista_equipos(QStringLiteral("equipos_segunda")), m);
             }
-            elige_equipo(QStringLiteral("equipos_primera"), 0);
+            elige_equipo(lista_equipos(QStringLiteral("equipos_primera")), 0);
             pulsa_boton(ventana_partidos, QStringLiteral("boton_ok"));
         });
         pulsa_boton(ventana, QStringLiteral("Button4"));

@@ -75,11 +75,6 @@ QByteArray pagina(const std::function<void(QList<QByteArray>&)>& cambia = {})
     return texto + "</table></body></html>\n";
 }
 
-Trejilla* tabla_partidos()
-{
-    return widget_de<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
-}
-
 THTTPGet* HTTPGetweb()
 {
     auto* componente = ventana_partidos->findChild<THTTPGet*>(QStringLiteral("HTTPGetweb"));
@@ -101,12 +96,6 @@ QStringList celdas()
         for (int columna = 0; columna < 3; ++columna)
             textos += tabla_partidos()->celda(columna, fila);
     return textos;
-}
-
-// Runs `dentro` while the window, opened by "Partidos", is on show.
-void en_partidos(const std::function<void()>& dentro)
-{
-    dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), dentro);
 }
 
 void pulsa_internet()
@@ -216,7 +205,7 @@ private Q_SLOTS:
         cargada.indice_apuestas = 2;
         cargada.equipos_local[0] = QStringLiteral("Alcor");
         cargada.equipos_visitante[0] = QStringLiteral("Brenes");
-        escribe_bytes(carpeta.filePath(QStringLiteral("cargada.qui")), registro_quiniela::codifica(cargada));
+        QVERIFY(escribe_bytes(carpeta.filePath(QStringLiteral("cargada.qui")), registro_quiniela::codifica(cargada)));
         Ventanas_de_prueba ventanas;
         deja_descarga_en_curso(servidor);
         QVERIFY(HTTPGetweb()->en_curso());

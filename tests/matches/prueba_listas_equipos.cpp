@@ -2,7 +2,7 @@
 // that is missing.
 #include "apoyo/apoyo.h"
 #include "matches/archivo_equipos.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "matches/ubica_equipos.h"
 #include "widgets/mensajes.h"
@@ -119,8 +119,8 @@ private Q_SLOTS:
         const QString vacia = datos.filePath(QStringLiteral("vacia"));
         const QString llena = datos.filePath(QStringLiteral("llena"));
         QVERIFY(QDir().mkpath(vacia) && QDir().mkpath(llena));
-        escribe_bytes(QDir(llena).filePath(QStringLiteral("primera.txt")), "Celta\n");
-        escribe_bytes(QDir(llena).filePath(QStringLiteral("segunda.txt")), "Eibar\n");
+        QVERIFY(escribe_bytes(QDir(llena).filePath(QStringLiteral("primera.txt")), "Celta\n"));
+        QVERIFY(escribe_bytes(QDir(llena).filePath(QStringLiteral("segunda.txt")), "Eibar\n"));
 
         const QStringList carpetas{vacia, llena};
         QCOMPARE(ubica_equipos::ruta(QStringLiteral("primera.txt"), carpetas), QStringLiteral("primera.txt"));

@@ -1,7 +1,7 @@
 // The matches window: placing teams from the lists, "OK", "Cancelar" and what
 // "Nuevo" leaves in the match table. Opened as a user does, with "Partidos".
 #include "apoyo/apoyo.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "slip/ventana.h"
 #include "variables/variables.h"
@@ -15,11 +15,6 @@
 #include <functional>
 
 namespace {
-
-Trejilla* tabla_partidos()
-{
-    return widget_de<Trejilla>(ventana_partidos, QStringLiteral("tabla_partidos"));
-}
 
 QListWidget* lista(const char* nombre_lista)
 {
@@ -36,29 +31,16 @@ QListWidget* segunda()
     return lista("equipos_segunda");
 }
 
-void elige(QListWidget* equipos, int entrada)
-{
-    QListWidgetItem* item = equipos->item(entrada);
-    equipos->scrollToItem(item);
-    pulsa(equipos->viewport(), equipos->visualItemRect(item).center());
-}
-
 QString partido(int m)
 {
     return prueba::etiqueta_partido(m)->text();
-}
-
-// Runs `dentro` while the window, opened by "Partidos", is on show.
-void en_partidos(const std::function<void()>& dentro)
-{
-    dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), dentro);
 }
 
 // Home and away from the first list, for `partidos` matches from match 1.
 void llena(int partidos)
 {
     for (int i = 0; i < 2 * partidos; ++i)
-        elige(primera(), i % primera()->count());
+        elige_equipo(primera(), i % primera()->count());
 }
 
 }  // namespace
@@ -92,12 +74,12 @@ private Q_SLOTS:
         elige_apuestas(8);
         en_partidos([] {
             for (int i = 0; i < 28; ++i)
-                elige(i % 2 == 0 ? primera() : segunda(), i / 2 % 11);
+                elige_equipo(i % 2 == 0 ? primera() : segunda(), i / 2 % 11);
             for (int fila = 0; fila < 14; ++fila) {
                 QCOMPARE(tabla_partidos()->celda(1, fila), primera()->item(fila % 11)->text());
                 QCOMPARE(tabla_partidos()->celda(2, fila), segunda()->item(fila % 11)->text());
             }
-            elige(primera(), 15);
+            elige_equipo(primera(), 15);
             QCOMPARE(tabla_partidos()->celda(2, 13), QStringLiteral("R. Madrid"));
             QCOMPARE(tabla_partidos()->celda(1, 13), QStringLiteral("Atlético"));
             QCOMPARE(tabla_partidos()->columna_actual(), 2);
@@ -112,13 +94,13 @@ private Q_SLOTS:
         en_partidos([] {
             llena(6);
             pulsa_celda(tabla_partidos(), 2, 4);
-            elige(segunda(), 3);
+            elige_equipo(segunda(), 3);
             QCOMPARE(tabla_partidos()->celda(2, 4), QStringLiteral("Cádiz"));
             QCOMPARE(tabla_partidos()->columna_actual(), 1);
             QCOMPARE(tabla_partidos()->fila_actual(), 5);
 
             pulsa_celda(tabla_partidos(), 1, 9);
-            elige(segunda(), 0);
+            elige_equipo(segunda(), 0);
             QCOMPARE(tabla_partidos()->columna_actual(), 2);
             QCOMPARE(tabla_partidos()->fila_actual(), 9);
 
@@ -134,8 +116,8 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         elige_apuestas(8);
         en_partidos([] {
-            elige(primera(), 4);
-            elige(primera(), 4);
+            elige_equipo(primera(), 4);
+            elige_equipo(primera(), 4);
             QCOMPARE(tabla_partidos()->celda(1, 0), QStringLiteral("Betis"));
             QCOMPARE(tabla_partidos()->celda(2, 0), QStringLiteral("Betis"));
             QTest::keyClick(primera(), Qt::Key_Down);
@@ -151,10 +133,10 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         elige_apuestas(8);
         en_partidos([] {
-            elige(primera(), 0);
-            elige(primera(), 2);
+            elige_equipo(primera(), 0);
+            elige_equipo(primera(), 2);
             pulsa_celda(tabla_partidos(), 1, 0);
-            elige(primera(), 1);
+            elige_equipo(primera(), 1);
             QCOMPARE(tabla_partidos()->celda(1, 0), QString());
             QCOMPARE(tabla_partidos()->columna_actual(), 2);
             QCOMPARE(tabla_partidos()->fila_actual(), 0);
@@ -167,7 +149,7 @@ private Q_SLOTS:
         elige_apuestas(8);
         en_partidos([] {
             llena(2);
-            elige(segunda(), 1);
+            elige_equipo(segunda(), 1);
             pulsa_boton(ventana_partidos, QStringLiteral("boton_ok"));
         });
         QCOMPARE(partido(1), QStringLiteral("Alavés - Athletic"));
@@ -192,7 +174,7 @@ private Q_SLOTS:
         tabla_1x2->pon_celda(0, 5, QStringLiteral("anterior"));
         en_partidos([] {
             pulsa_celda(tabla_partidos(), 2, 6);
-            elige(segunda(), 10);
+            elige_equipo(segunda(), 10);
             pulsa_boton(ventana_partidos, QStringLiteral("boton_ok"));
         });
         QCOMPARE(tabla_variables->celda(0, 0), QStringLiteral("Betis - Celta"));

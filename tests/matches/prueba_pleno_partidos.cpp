@@ -5,7 +5,7 @@
 
 #include "apoyo/apoyo.h"
 #include "matches/HTTPGet.h"
-#include "matches/carpeta_equipos.h"
+#include "apoyo/carpeta_equipos.h"
 #include "matches/partidos.h"
 #include "slip/ventana.h"
 #include "widgets/mensajes.h"
@@ -37,15 +37,7 @@ QString partido15()
 
 void elige(int entrada)
 {
-    auto* equipos = widget_de<QListWidget>(ventana_partidos, QStringLiteral("equipos_primera"));
-    QListWidgetItem* item = equipos->item(entrada);
-    equipos->scrollToItem(item);
-    pulsa(equipos->viewport(), equipos->visualItemRect(item).center());
-}
-
-void en_partidos(const std::function<void()>& dentro)
-{
-    dentro_de(ventana_partidos, QStringLiteral("Button4"), QStringLiteral("boton_cancelar"), dentro);
+    elige_equipo(lista_equipos(QStringLiteral("equipos_primera")), entrada);
 }
 
 // The operator's page with 14 matches, then `quince` as the 15th line

@@ -11,7 +11,6 @@
 #include "widgets/busca_componente.h"
 #include "widgets/mensajes.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -23,7 +22,6 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -76,20 +74,7 @@ QString archivo_ajustes(const QTemporaryDir& carpeta)
 // after if `dentro` left it open.
 void en_ajuste(const std::function<void(QWidget*)>& dentro)
 {
-    auto* espera = new QTimer;
-    espera->setInterval(5);
-    QObject::connect(espera, &QTimer::timeout, [espera, dentro] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != QStringLiteral("ventana_ajuste"))
-            return;
-        espera->stop();
-        espera->deleteLater();
-        dentro(modal);
-        if (modal->isVisible())
-            pulsa_boton(modal, QStringLiteral("boton_cancelar"));
-    });
-    espera->start();
-    pulsa_boton(ventana, QStringLiteral("boton_ajuste"));
+    dentro_de(QStringLiteral("ventana_ajuste"), QStringLiteral("boton_ajuste"), QStringLiteral("boton_cancelar"), dentro);
 }
 
 double valor(const QWidget* ventana_ajuste, const char* nombre_caja)
@@ -229,7 +214,7 @@ private Q_SLOTS:
         QFETCH(Ajuste, esperado);
         if (!archivo.isEmpty()) {
             QVERIFY(QDir().mkpath(carpeta_->filePath(QStringLiteral("tolvera"))));
-            escribe_bytes(archivo_ajustes(*carpeta_), archivo);
+            QVERIFY(escribe_bytes(archivo_ajustes(*carpeta_), archivo));
         }
         QCOMPARE(lee_ajuste(), esperado);
     }
@@ -285,7 +270,7 @@ private Q_SLOTS:
     void ajustes_que_no_se_pueden_escribir()
     {
         Ventanas_de_prueba ventanas;
-        escribe_bytes(carpeta_->filePath(QStringLiteral("tolvera")), "not a folder");
+        QVERIFY(escribe_bytes(carpeta_->filePath(QStringLiteral("tolvera")), "not a folder"));
         bool abierta = false;
         en_ajuste([&](QWidget* v) {
             pon(v, "desplazamiento_x", 1);

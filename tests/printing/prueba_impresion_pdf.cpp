@@ -3,6 +3,7 @@
 // and marks are dark exactly where the layout put them and the page is white
 // everywhere else. Also the errors when there is nothing to print on.
 #include "apoyo/apoyo.h"
+#include "apoyo/pdf.h"
 
 #include "common/jpeg.h"
 
@@ -22,9 +23,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,45 +92,6 @@ Folio folio_esperado()
     folio.selectores[12] = QStringLiteral("1x2");
     folio.variables[12] = true;
     return folio;
-}
-
-QString programa(const char* nombre_programa)
-{
-    const QString ruta = QStandardPaths::findExecutable(QString::fromLatin1(nombre_programa));
-    if (ruta.isEmpty())
-        qFatal("%s is missing: install the Debian package poppler-utils", nombre_programa);
-    return ruta;
-}
-
-QString ejecuta(const char* nombre_programa, const QStringList& argumentos)
-{
-    QProcess proceso;
-    proceso.start(programa(nombre_programa), argumentos);
-    if (!proceso.waitForFinished(60000) || proceso.exitCode() != 0)
-        qFatal("%s failed: %s", nombre_programa, proceso.readAllStandardError().constData());
-    return QString::fromLocal8Bit(proceso.readAllStandardOutput());
-}
-
-// Every page of the PDF at the printer's own resolution.
-QList<QImage> rasteriza(const QString& pdf, const QString& carpeta)
-{
-    ejecuta("pdftoppm", {QStringLiteral("-r"), QString::number(resolucion), pdf,
-                         carpeta + QStringLiteral("/pagina")});
-    QList<QImage> paginas;
-    const QStringList archivos = QDir(carpeta).entryList({QStringLiteral("pagina*.ppm")}, QDir::Files, QDir::Name);
-    for (const QString& archivo : archivos)
-        paginas.append(QImage(carpeta + QLatin1Char('/') + archivo).convertToFormat(QImage::Format_RGB32));
-    return paginas;
-}
-
-bool oscuro(QRgb color)
-{
-    return qRed(color) < 100 && qGreen(color) < 100 && qBlue(color) < 100;
-}
-
-bool blanco(QRgb color)
-{
-    return qRed(color) > 225 && qGreen(color) > 225 && qBlue(color) > 225;
 }
 
 bool neutro(QRgb color)
@@ -233,7 +193,7 @@ private Q_SLOTS:
         QVERIFY2(Mensajes::errores_capturados().isEmpty(), qPrintable(Mensajes::errores_capturados().join(u'\n')));
         QCOMPARE(ventana->windowTitle(), QStringLiteral("Tolvera"));
 
-        const QList<QImage> paginas = rasteriza(pdf, carpeta.path());
+        const QList<QImage> paginas = rasteriza(pdf, resolucion);
         QCOMPARE(paginas.size(), 1);
         const QImage& pagina = paginas.front();
         Zonas zonas(pagina.size());
@@ -269,7 +229,7 @@ private Q_SLOTS:
         QVERIFY2(Mensajes::errores_capturados().isEmpty(), qPrintable(Mensajes::errores_capturados().join(u'\n')));
         QCOMPARE(ventana->windowTitle(), QStringLiteral("Tolvera"));
 
-        const QList<QImage> paginas = rasteriza(pdf, carpeta.path());
+        const QList<QImage> paginas = rasteriza(pdf, resolucion);
         QCOMPARE(paginas.size(), 1);
         const QImage& pagina = paginas.front();
         QVERIFY(!ejecuta("pdfinfo", {pdf}).contains(QRegularExpression(QStringLiteral("^Title: *\\S"),

@@ -3,6 +3,7 @@
 // the faint slip under the official slip's dots, every dot inside its box;
 // the preview with no printer at all, and with an adjustment.
 #include "apoyo/apoyo.h"
+#include "apoyo/pdf.h"
 
 #include "common/geometria_laminas.h"
 #include "printing/ajuste.h"
@@ -14,7 +15,6 @@
 #include "widgets/busca_componente.h"
 #include "widgets/mensajes.h"
 
-#include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
@@ -23,13 +23,10 @@
 #include <QPrinter>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -45,20 +42,8 @@ constexpr int reduccion = 2;
 // `dentro` left it open.
 void en_vista_previa(const std::function<void(Tventana_vista_previa*)>& dentro)
 {
-    auto* espera = new QTimer;
-    espera->setInterval(5);
-    QObject::connect(espera, &QTimer::timeout, [espera, dentro] {
-        auto* vista = qobject_cast<Tventana_vista_previa*>(QApplication::activeModalWidget());
-        if (!vista)
-            return;
-        espera->stop();
-        espera->deleteLater();
-        dentro(vista);
-        if (vista->isVisible())
-            pulsa_boton(vista, QStringLiteral("boton_cerrar"));
-    });
-    espera->start();
-    pulsa_boton(ventana, QStringLiteral("boton_vista_previa"));
+    dentro_de(QStringLiteral("ventana_vista_previa"), QStringLiteral("boton_vista_previa"), QStringLiteral("boton_cerrar"),
+              [&dentro](QWidget* vista) { dentro(qobject_cast<Tventana_vista_previa*>(vista)); });
 }
 
 // The preview's page as its scene holds it, in printer dots from the paper's
@@ -72,16 +57,6 @@ QImage pagina_previa(const Tventana_vista_previa* vista, QSize papel, int borde 
     pintor.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     vista->findChild<QGraphicsView*>()->scene()->render(&pintor, imagen.rect(), fuente);
     return imagen;
-}
-
-bool blanco(QRgb color)
-{
-    return qRed(color) > 225 && qGreen(color) > 225 && qBlue(color) > 225;
-}
-
-bool oscuro(QRgb color)
-{
-    return qRed(color) < 100 && qGreen(color) < 100 && qBlue(color) < 100;
 }
 
 // The page is exactly the paper's size: white just inside its corners, not
@@ -99,26 +74,6 @@ bool del_tamano(const Tventana_vista_previa* vista, QSize papel)
                 return false;
     }
     return true;
-}
-
-QString ejecuta(const char* nombre_programa, const QStringList& argumentos)
-{
-    const QString ruta = QStandardPaths::findExecutable(QString::fromLatin1(nombre_programa));
-    if (ruta.isEmpty())
-        qFatal("%s is missing: install the Debian package poppler-utils", nombre_programa);
-    QProcess proceso;
-    proceso.start(ruta, argumentos);
-    if (!proceso.waitForFinished(60000) || proceso.exitCode() != 0)
-        qFatal("%s failed: %s", nombre_programa, proceso.readAllStandardError().constData());
-    return QString::fromLocal8Bit(proceso.readAllStandardOutput());
-}
-
-QImage rasteriza(const QString& pdf)
-{
-    const QString raiz = pdf + QStringLiteral(".pagina");
-    ejecuta("pdftoppm", {QStringLiteral("-r"), QString::number(resolucion / reduccion), QStringLiteral("-singlefile"),
-                         pdf, raiz});
-    return QImage(raiz + QStringLiteral(".ppm")).convertToFormat(QImage::Format_RGB32);
 }
 
 bool grisaceo(QRgb color)
@@ -280,7 +235,7 @@ private Q_SLOTS:
         QVERIFY2(Mensajes::errores_capturados().isEmpty(), qPrintable(Mensajes::errores_capturados().join(u'\n')));
         QVERIFY(tamano);
         // The rasteriser rounds the page up to whole pixels.
-        const QImage papel = rasteriza(pdf).copy(previa.rect());
+        const QImage papel = rasteriza(pdf, resolucion / reduccion).value(0).copy(previa.rect());
 
         if (lamina_debajo) {
             QVERIFY2(!oscuro_de_mas(previa, papel), qPrintable(texto_punto(oscuro_de_mas(previa, papel))));

@@ -96,21 +96,6 @@ void pon_base(const QString& signos)
 
 const QString catorce = QStringLiteral("1x21x21x21x21x");
 
-// Bet column k gets the results of `catorce` in its first `aciertos` matches
-// and a wrong sign in the others.
-void columna_con(int k, int aciertos)
-{
-    for (int m = 1; m <= 14; ++m) {
-        const QChar acierto = catorce[m - 1];
-        const QChar fallo = acierto == QLatin1Char('2') ? QLatin1Char('1') : QLatin1Char('2');
-        const QChar signo = m <= aciertos ? acierto : fallo;
-        if (k <= 8)
-            celda(m, k)->set_signo1(signo);
-        else
-            celda(m, k - 8)->set_signo2(signo);
-    }
-}
-
 }  // namespace
 
 class Prueba_aciertos : public QObject {
@@ -289,7 +274,7 @@ private Q_SLOTS:
 
         elige_apuestas(apuestas);
         for (int k = 1; k <= aciertos.size(); ++k)
-            columna_con(k, aciertos[k - 1]);
+            columna_con(catorce, k, aciertos[k - 1]);
         comprueba(catorce);
         QCOMPARE(categorias->text(), premios);
         QVERIFY(categorias->fontMetrics().horizontalAdvance(premios) <= categorias->width());

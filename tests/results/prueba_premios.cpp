@@ -19,16 +19,6 @@ namespace {
 
 const QString catorce = QStringLiteral("1x21x21x21x21x");
 
-// Bet column k gets the first `aciertos` results of `catorce` right.
-void columna_con(int k, int aciertos)
-{
-    for (int m = 1; m <= 14; ++m) {
-        const QChar acierto = catorce[m - 1];
-        const QChar signo = m <= aciertos ? acierto : acierto == QLatin1Char('2') ? QLatin1Char('1') : QLatin1Char('2');
-        prueba::celda(m, k)->set_signo1(signo);
-    }
-}
-
 // Presses the box of each goal (a blank leaves the selector empty).
 void pulsa_goles(const QWidget* propietaria, const QString& raiz, const QString& goles)
 {
@@ -136,7 +126,7 @@ private Q_SLOTS:
         Ventanas_de_prueba ventanas;
         elige_apuestas(4);
         for (const auto& [k, aciertos] : {std::pair {1, 14}, {2, 14}, {3, 13}, {4, 10}})
-            columna_con(k, aciertos);
+            columna_con(catorce, k, aciertos);
         pulsa_goles(ventana, QStringLiteral("pleno"), pronostico);
         al_abrirse(ventana_aciertos, [&] {
             QCOMPARE(widget_de<Tgoles>(ventana_aciertos, QStringLiteral("pronostico_pleno_local"))->valor(),

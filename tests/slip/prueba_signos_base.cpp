@@ -42,11 +42,6 @@ QComboBox* apuestas()
     return widget_de<QComboBox>(ventana, QStringLiteral("apuestas"));
 }
 
-Tflechas* paginas()
-{
-    return widget_de<Tflechas>(ventana, QStringLiteral("paginas"));
-}
-
 void pasa_a_pagina_2()
 {
     pulsa(paginas()->flecha_mas(), paginas()->flecha_mas()->rect().center());

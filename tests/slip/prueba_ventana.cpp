@@ -36,11 +36,6 @@ namespace {
 
 using prueba::celda;
 
-Tflechas* paginas()
-{
-    return widget_de<Tflechas>(ventana, QStringLiteral("paginas"));
-}
-
 QString pagina_mostrada()
 {
     return widget_de<QLabel>(ventana, QStringLiteral("Label_pagina"))->text();
