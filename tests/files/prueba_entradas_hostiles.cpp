@@ -79,25 +79,22 @@ QString clase(const QString& ruta)
 // Puts under `ruta` what `que` names instead of a file: "fifo", "cero" (a
 // link to /dev/zero), "carpeta", "enlace a fifo" or "enlace a archivo" (the
 // FIFO or file beside it under the name with "_destino" added). "archivo"
-// leaves the file there.
-void crea(const QString& ruta, const QString& que)
+// leaves the file there. False if it could not be made.
+[[nodiscard]] bool crea(const QString& ruta, const QString& que)
 {
     if (que == u"archivo")
-        return;
+        return true;
     const QString destino = ruta + QStringLiteral("_destino");
     QFile::remove(ruta);
+    const auto fifo = [](const QString& en) { return ::mkfifo(QFile::encodeName(en).constData(), 0666) == 0; };
     if (que == u"fifo")
-        QCOMPARE(::mkfifo(QFile::encodeName(ruta).constData(), 0666), 0);
-    else if (que == u"cero")
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), ruta));
-    else if (que == u"carpeta")
-        QVERIFY(QDir().mkdir(ruta));
-    else if (que == u"enlace a fifo")
-        QCOMPARE(::mkfifo(QFile::encodeName(destino).constData(), 0666), 0);
-    else if (que == u"enlace a archivo")
-        QVERIFY(escribe_bytes(destino, QByteArray(2000, 'a')));
-    if (que.startsWith(u"enlace"))
-        QVERIFY(QFile::link(destino, ruta));
+        return fifo(ruta);
+    if (que == u"cero")
+        return QFile::link(QStringLiteral("/dev/zero"), ruta);
+    if (que == u"carpeta")
+        return QDir().mkdir(ruta);
+    const bool hecho = que == u"enlace a fifo" ? fifo(destino) : escribe_bytes(destino, QByteArray(2000, 'a'));
+    return hecho && QFile::link(destino, ruta);
 }
 
 QStringList nombres_en(const QTemporaryDir& carpeta)
@@ -243,8 +240,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes_primera);
         QFETCH(QString, error);
         Carpeta_equipos carpeta(bytes_primera);
-        crea(carpeta.ruta(QStringLiteral("primera.txt")), primera);
-        crea(carpeta.ruta(QStringLiteral("segunda.txt")), segunda);
+        QVERIFY(crea(carpeta.ruta(QStringLiteral("primera.txt")), primera));
+        QVERIFY(crea(carpeta.ruta(QStringLiteral("segunda.txt")), segunda));
         Ventanas_de_prueba ventanas;
         QVERIFY(ventana && ventana_partidos);
         QCOMPARE(Mensajes::errores_capturados(), error.isEmpty() ? QStringList() : QStringList{error});
@@ -268,7 +265,7 @@ private Q_SLOTS:
         QFETCH(QString, que);
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("jornada.qui"));
-        crea(ruta, que);
+        QVERIFY(crea(ruta, que));
         Ventanas_de_prueba ventanas;
         QTest::keyClicks(fecha(), QStringLiteral("14/05/23"));
         recupera(ruta);
@@ -297,7 +294,7 @@ private Q_SLOTS:
         QFETCH(QString, error);
         QTemporaryDir carpeta;
         const QString ruta = carpeta.filePath(QStringLiteral("jornada.qui"));
-        crea(ruta, que);
+        QVERIFY(crea(ruta, que));
         Ventanas_de_prueba ventanas;
         guarda_como(ruta);
         QCOMPARE(Mensajes::errores_capturados(), error.isEmpty() ? QStringList() : QStringList{error});
@@ -329,7 +326,7 @@ private Q_SLOTS:
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("folio.pdf"));
         const QString archivo = que == u"archivo" ? pdf : pdf + QStringLiteral("_destino");
-        crea(pdf, que);
+        QVERIFY(crea(pdf, que));
         QVERIFY(escribe_bytes(archivo, "ANTERIOR"));
         const QStringList nombres = nombres_en(carpeta);
         Ventanas_de_prueba ventanas;

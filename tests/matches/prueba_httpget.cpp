@@ -11,6 +11,7 @@
 #include "matches/pagina_partidos.h"
 #include "matches/url_http.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
@@ -22,6 +23,9 @@ namespace {
 
 // Far beyond what any of these fetches needs, far below the stall time-out.
 constexpr int espera_generosa = 20000;
+// What must not happen has no event to wait for: a late report or a second
+// connection from the worker would arrive within this many milliseconds.
+constexpr int silencio = 100;
 
 struct Progreso {
     QPointer<QObject> remitente;
@@ -97,9 +101,9 @@ QList<QByteArray> ordenadas(QList<QByteArray> lineas)
     return lineas;
 }
 
-void espera_a_conexion(const Servidor_prueba& servidor)
+[[nodiscard]] bool espera_a_conexion(const Servidor_prueba& servidor)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(servidor.conexiones() == 1, espera_generosa);
+    return QTest::qWaitFor([&servidor] { return servidor.conexiones() == 1; }, espera_generosa);
 }
 
 }  // namespace
@@ -219,7 +223,7 @@ private Q_SLOTS:
         if (!texto.isEmpty())
             QTEST(registro.progresos.back().total, "total");
         // Nothing else arrives later.
-        QTest::qWait(100);
+        QTest::qWait(silencio);
         QCOMPARE(registro.finales(), 1);
     }
 
@@ -312,8 +316,8 @@ private Q_SLOTS:
         Escena escena;
         auto& [servidor, http, registro] = escena;
         http.FetchText();
-        espera_a_conexion(servidor);
-        QTest::qWait(100);
+        QVERIFY(espera_a_conexion(servidor));
+        QTest::qWait(silencio);
         QCOMPARE(registro.finales(), 0);
         http.StopFetch();
         // Well before the stall time-out would have ended it.
@@ -336,7 +340,7 @@ private Q_SLOTS:
         http.FetchText();
         // One report, the stop inside it, then OnError, never the page.
         QTRY_COMPARE_WITH_TIMEOUT(registro.errores, 2, espera_generosa);
-        QTest::qWait(100);
+        QTest::qWait(silencio);
         QCOMPARE(registro.errores, 2);
         QVERIFY(registro.textos.isEmpty());
     }
@@ -346,14 +350,14 @@ private Q_SLOTS:
         Escena escena;
         auto& [servidor, http, registro] = escena;
         http.FetchText();
-        espera_a_conexion(servidor);
+        QVERIFY(espera_a_conexion(servidor));
         http.FetchText();
-        QTest::qWait(300);
+        QTest::qWait(3 * silencio);
         QCOMPARE(servidor.conexiones(), 1);
         QCOMPARE(registro.finales(), 0);
         http.StopFetch();
         QTRY_COMPARE_WITH_TIMEOUT(registro.finales(), 1, espera_generosa);
-        QTest::qWait(100);
+        QTest::qWait(silencio);
         QCOMPARE(registro.errores, 1);
     }
 
@@ -388,9 +392,9 @@ private Q_SLOTS:
         registro.escucha(*http);
         http->URL = servidor.url();
         http->FetchText();
-        espera_a_conexion(servidor);
+        QVERIFY(espera_a_conexion(servidor));
         http.reset();
-        QTest::qWait(200);
+        QCoreApplication::processEvents();  // the worker has ended: whatever it posted is here
         QCOMPARE(registro.finales(), 0);
     }
 
@@ -411,7 +415,7 @@ private Q_SLOTS:
         http->FetchText();
         QTRY_VERIFY_WITH_TIMEOUT(!http, espera_generosa);
         QTRY_VERIFY_WITH_TIMEOUT(trabajador.isNull(), espera_generosa);
-        QTest::qWait(100);
+        QCoreApplication::processEvents();
         QCOMPARE(registro.progresos.size(), 1);
         QCOMPARE(registro.finales(), 0);
     }
