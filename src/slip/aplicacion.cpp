@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
@@ -18,11 +19,15 @@ QPointer<QTranslator> traduccion_qt;
 // not wait for: the icon is read in the background, and set once it is read.
 // Window managers draw a window's own icon small (title bars, task lists);
 // the larger sizes come from the installed icons of the desktop entry, and
-// decoding them here too would cost the start-up over a megabyte.
+// decoding them here too would cost the start-up over a megabyte. Named as a
+// PNG with no guessing, the reader uses Qt's own decoder instead of loading
+// every image plugin to ask each whether it knows the format.
 void pon_icono()
 {
     QThreadPool::globalInstance()->start([] {
-        const QImage imagen(QStringLiteral(":/escritorio/icono_48.png"));
+        QImageReader lector(QStringLiteral(":/escritorio/icono_48.png"), "png");
+        lector.setAutoDetectImageFormat(false);
+        const QImage imagen = lector.read();
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [imagen] { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(imagen))); },
