@@ -1,5 +1,6 @@
 #include "printing/lamina_previa.h"
 
+#include "common/boleto.h"
 #include "common/geometria_laminas.h"
 #include "printing/quiniela.h"
 
@@ -70,7 +71,7 @@ std::vector<Rectangulo> laminas_bajo_puntos(int apuestas, int dx, int dy, const 
     const Rectangulo primera {R(x.origen) + movido.x, R(y.origen) + movido.y,
                               R(x.origen + x.pendiente * laminas::boleto_ancho) + movido.x,
                               R(y.origen + y.pendiente * laminas::boleto_alto) + movido.y};
-    if (apuestas <= 8)
+    if (apuestas <= boleto::huecos)
         return {primera};
     // The print puts the second block's dots this much lower.
     const int segundo_bloque = R(14 * por_centimetro(dy));

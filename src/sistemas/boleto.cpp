@@ -78,7 +78,7 @@ Textos promete(const Boleto& boleto)
         return {};
     bool con_porcentajes = true;
     std::vector<Partido> partidos;
-    for (int m = 0; m < 14; ++m)
+    for (int m = 0; m < ::boleto::partidos; ++m)
         partidos.push_back(resultados(boleto, m, con_porcentajes));
     const Promesa promesa = analiza(partidos);
     Textos textos;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/boleto.h"
+
 #include <QString>
 
 #include <array>
@@ -12,11 +14,11 @@ struct Boleto {
     // Played columns 1 to columnas; 0 while no bets count is chosen.
     int columnas = 0;
     // signos[m - 1][k - 1]: '1', 'x' or '2', anything else for no sign.
-    std::array<std::array<char, 16>, 14> signos{};
-    std::array<bool, 14> variable{};
+    std::array<std::array<char, boleto::columnas>, boleto::partidos> signos{};
+    std::array<bool, boleto::partidos> variable{};
     // Shares of "1", "X" and "2" of the variable matches; nothing when a
     // share cell is empty or not a whole number.
-    std::array<std::optional<std::array<int, 3>>, 14> porcentajes;
+    std::array<std::optional<std::array<int, 3>>, boleto::partidos> porcentajes;
 };
 
 struct Textos {
