@@ -289,18 +289,19 @@ namespace {
 
 constexpr int segundos_para_abrirse = 20;
 
-}  // namespace
-
-void al_abrirse(const QString& nombre, std::function<void(QWidget*)> accion)
+// Runs `accion` on the first modal window on show that `es_la` picks; `que`
+// names it if none shows in time.
+void al_abrirse_si(const QString& que, std::function<bool(const QWidget*)> es_la,
+                   std::function<void(QWidget*)> accion)
 {
     auto* reloj_espera = new QTimer;
     reloj_espera->setInterval(5);
     QDeadlineTimer plazo(segundos_para_abrirse * 1000);
-    QObject::connect(reloj_espera, &QTimer::timeout, [reloj_espera, nombre, accion, plazo] {
+    QObject::connect(reloj_espera, &QTimer::timeout, [reloj_espera, que, es_la, accion, plazo] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal->objectName() != nombre) {
+        if (!modal || !modal->isVisible() || !es_la(modal)) {
             if (plazo.hasExpired())
-                qFatal("%s did not open within %d seconds", qPrintable(nombre), segundos_para_abrirse);
+                qFatal("%s did not open within %d seconds", qPrintable(que), segundos_para_abrirse);
             return;
         }
         reloj_espera->stop();
@@ -308,6 +309,19 @@ void al_abrirse(const QString& nombre, std::function<void(QWidget*)> accion)
         accion(modal);
     });
     reloj_espera->start();
+}
+
+}  // namespace
+
+void al_abrirse(const QString& nombre, std::function<void(QWidget*)> accion)
+{
+    al_abrirse_si(nombre, [nombre](const QWidget* modal) { return modal->objectName() == nombre; }, std::move(accion));
+}
+
+void al_abrirse(const char* clase, std::function<void(QWidget*)> accion)
+{
+    al_abrirse_si(QString::fromLatin1(clase), [clase](const QWidget* modal) { return modal->inherits(clase); },
+                  std::move(accion));
 }
 
 void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)

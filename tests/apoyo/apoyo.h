@@ -120,6 +120,13 @@ void pulsa_marca(int partido);
 // window that has not shown within twenty seconds ends the test run.
 void al_abrirse(QWidget* ventana, std::function<void()> accion);
 void al_abrirse(const QString& nombre, std::function<void(QWidget*)> accion);
+// The same for the first modal window of class T, such as Qt's own dialogs.
+void al_abrirse(const char* clase, std::function<void(QWidget*)> accion);
+template <typename T>
+void al_abrirse(std::function<void(T*)> accion)
+{
+    al_abrirse(T::staticMetaObject.className(), [accion](QWidget* modal) { accion(static_cast<T*>(modal)); });
+}
 
 // Opens a modal window with the main window's button `abre`, runs `dentro`
 // while it is on show, and closes it with its button `cierra` if `dentro`

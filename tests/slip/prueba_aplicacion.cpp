@@ -9,12 +9,10 @@
 #include "variables/variables.h"
 #include "widgets/dialogo_archivo.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -25,10 +23,7 @@ using Pide = Linea_ordenes::Pide;
 QStringList botones_del_dialogo_de_abrir()
 {
     QStringList textos;
-    QTimer::singleShot(0, [&textos] {
-        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialogo)
-            return;
+    al_abrirse<QFileDialog>([&textos](QFileDialog* dialogo) {
         for (const QAbstractButton* boton : dialogo->findChild<QDialogButtonBox*>()->buttons())
             textos.append(boton->text().remove(QLatin1Char('&')));
         dialogo->reject();

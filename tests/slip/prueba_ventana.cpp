@@ -17,19 +17,17 @@
 #include "widgets/mensajes.h"
 #include "widgets/rejilla.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -211,7 +209,8 @@ private Q_SLOTS:
     void configura_elige_la_impresora_de_despues()
     {
         Ventanas_de_prueba ventanas;
-        const QString pdf = QDir::temp().filePath(QStringLiteral("tolvera_prueba.pdf"));
+        const QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("elegida.pdf"));
         Impresora::fija_respuesta([&](QPrinter& impresora) {
             impresora.setOutputFormat(QPrinter::PdfFormat);
             impresora.setOutputFileName(pdf);
@@ -219,8 +218,8 @@ private Q_SLOTS:
         });
         pulsa_boton(ventana, QStringLiteral("configura_impresora"));
         QCOMPARE(Impresora::elegida().outputFileName(), pdf);
-        Impresora::fija_respuesta([](QPrinter& impresora) {
-            impresora.setOutputFileName(QStringLiteral("/tmp/otro.pdf"));
+        Impresora::fija_respuesta([&carpeta](QPrinter& impresora) {
+            impresora.setOutputFileName(carpeta.filePath(QStringLiteral("otra.pdf")));
             return false;
         });
         pulsa_boton(ventana, QStringLiteral("configura_impresora"));
@@ -234,22 +233,16 @@ private Q_SLOTS:
     {
         Ventanas_de_prueba ventanas;
         QString boton_aceptar;
-        QTimer espera;
-        espera.setInterval(5);
-        QObject::connect(&espera, &QTimer::timeout, [&] {
-            auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!dialogo)
-                return;
-            espera.stop();
+        al_abrirse<QPrintDialog>([&](QPrintDialog* dialogo) {
             auto* botones = dialogo->findChild<QDialogButtonBox*>();
             boton_aceptar = botones->button(QDialogButtonBox::Ok)->text();
             pulsa(botones->button(QDialogButtonBox::Cancel), botones->button(QDialogButtonBox::Cancel)->rect().center());
         });
-        espera.start();
         pulsa_boton(ventana, QStringLiteral("configura_impresora"));
         QCOMPARE(boton_aceptar, QStringLiteral("Aceptar"));
 
-        const QString pdf = QDir::temp().filePath(QStringLiteral("tolvera_eleccion.pdf"));
+        const QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("elegida.pdf"));
         Impresora::fija_respuesta([&](QPrinter& impresora) {
             impresora.setOutputFileName(pdf);
             impresora.setCopyCount(3);
