@@ -326,7 +326,8 @@ void al_abrirse(const char* clase, std::function<void(QWidget*)> accion)
 
 void al_abrirse(QWidget* ventana_modal, std::function<void()> accion)
 {
-    al_abrirse(ventana_modal->objectName(), [accion](QWidget*) { accion(); });
+    al_abrirse_si(ventana_modal->objectName(), [ventana_modal](const QWidget* modal) { return modal == ventana_modal; },
+                  [accion](QWidget*) { accion(); });
 }
 
 void dentro_de(const QString& modal, const QString& abre, const QString& cierra,

@@ -131,8 +131,8 @@ void al_abrirse(std::function<void(T*)> accion)
 // Opens a modal window with the main window's button `abre`, runs `dentro`
 // while it is on show, and closes it with its button `cierra` if `dentro`
 // left it open. A window that never opened or would not close, or a check
-// that failed inside, ends the test run once the window is closed: the case
-// cannot go on from where it stopped.
+// that failed inside it, ends the test run: the case cannot go on from where
+// it stopped.
 void dentro_de(QWidget* modal, const QString& abre, const QString& cierra, const std::function<void()>& dentro);
 void dentro_de(const QString& modal, const QString& abre, const QString& cierra,
                const std::function<void(QWidget*)>& dentro);
